@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <string_view>
+
+#include "format/regional_settings.h"
+
+// Reading numbers that people type, and writing numbers through the
+// program's three display patterns, in the user's regional format.
+namespace zarandola {
+
+// One of the three display patterns, with what its text means: the number of
+// integer digits always written, the number of decimals, and whether the
+// integer part is grouped in threes.
+struct DisplayPattern {
+  std::string_view text;
+  int integer_zeros;
+  int decimals;
+  bool grouped;
+};
+
+inline constexpr DisplayPattern count_pattern{"#,#00", 2, 0, true};
+inline constexpr DisplayPattern percent_pattern{"0.00", 1, 2, false};
+inline constexpr DisplayPattern money_pattern{"#,#00.00", 2, 2, true};
+
+// Both accept blanks around the number, a leading + or -, digits with or
+// without the regional thousands separator (in groups of three), and the
+// regional decimal separator. Anything else, the empty text included, throws
+// TypeMismatch; a number beyond the target's range throws Overflow.
+// text_to_int32 rounds exact halves away from zero (2,5 gives 3, -2,5 gives -3).
+std::int32_t text_to_int32(QStringView text, const RegionalSettings& settings = RegionalSettings::system());
+double text_to_double(QStringView text, const RegionalSettings& settings = RegionalSettings::system());
+
+// Renders a number by the pattern, rounding exact halves away from zero (as
+// 0,125 gives 0,13); every other value rounds to the nearest.
+QString format_number(std::int32_t value, const DisplayPattern& pattern,
+                      const RegionalSettings& settings = RegionalSettings::system());
+QString format_number(float value, const DisplayPattern& pattern,
+                      const RegionalSettings& settings = RegionalSettings::system());
+QString format_number(double value, const DisplayPattern& pattern,
+                      const RegionalSettings& settings = RegionalSettings::system());
+// A text that reads as a number is rendered as that number; any other text
+// comes back unchanged. Never throws.
+QString format_number(const QString& text, const DisplayPattern& pattern,
+                      const RegionalSettings& settings = RegionalSettings::system());
+
+}  // namespace zarandola

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QChar>
+
+class QLocale;
+
+namespace zarandola {
+
+// The two characters of the user's regional number format that the program
+// reads and writes.
+struct RegionalSettings {
+  QChar decimal_separator;
+  QChar group_separator;
+
+  static RegionalSettings spanish();
+  static RegionalSettings english();
+  // The locale's own separators; the C locale has no regional format of its
+  // own, so it gets the Spanish one, which matches the program's language.
+  static RegionalSettings of_locale(const QLocale& locale);
+  static RegionalSettings system();
+};
+
+}  // namespace zarandola

@@ -1,0 +1,54 @@
+#include "core/game_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace zarandola {
+namespace {
+
+struct DrawCase {
+  float r;
+  Fruit expected;
+};
+
+TEST(DrawFruit, MapsTheEdgesOfEachFaceToItsFruit) {
+  const DrawCase cases[] = {
+      {0.0f, Fruit::Cherry},
+      {0.49999997f, Fruit::Cherry},         // last single of face 3
+      {0.5f, Fruit::Apple},                 // face 4
+      {0.6666667f, Fruit::Apple},           // nearest to 2/3, just above: face 5
+      {0.8333333134651184f, Fruit::Apple},  // nearest to 5/6, just below: face 5, not 6
+      {0.99999994f, Fruit::Lemon},          // largest single below 1: face 6, never a seventh
+  };
+  for (const auto& c : cases) EXPECT_EQ(draw_fruit(c.r), c.expected) << "r = " << c.r;
+  EXPECT_EQ(std::nextafter(0.5f, 0.0f), 0.49999997f);
+  EXPECT_EQ(std::nextafter(1.0f, 0.0f), 0.99999994f);
+}
+
+TEST(FruitOfFace, ThreeCherriesTwoApplesOneLemon) {
+  const Fruit expected[] = {Fruit::Cherry, Fruit::Cherry, Fruit::Cherry, Fruit::Apple, Fruit::Apple, Fruit::Lemon};
+  for (Face face = 1; face <= 6; ++face) EXPECT_EQ(fruit_of_face(face), expected[face - 1]) << "face " << int(face);
+}
+
+TEST(ClassifyTrial, OnlyEqualFruitsWinWhicheverWheelShowsWhich) {
+  const Fruit fruits[] = {Fruit::Cherry, Fruit::Apple, Fruit::Lemon};
+  const TrialOutcome pairs[] = {TrialOutcome::CherryPair, TrialOutcome::ApplePair, TrialOutcome::LemonPair};
+  for (int i = 0; i < 3; ++i)
+    for (int j = 0; j < 3; ++j) {
+      const TrialOutcome expected = i == j ? pairs[i] : TrialOutcome::NoPrize;
+      EXPECT_EQ(classify_trial(fruits[i], fruits[j]), expected) << i << "," << j;
+    }
+}
+
+TEST(TheoreticalValues, EqualTheirDoublesToTheLastBit) {
+  EXPECT_EQ(TheoreticalValues::lemon_pair_percent, 2.7777777777777777);
+  EXPECT_EQ(TheoreticalValues::apple_pair_percent, 11.11111111111111);
+  EXPECT_EQ(TheoreticalValues::cherry_pair_percent, 25.0);
+  EXPECT_EQ(TheoreticalValues::no_prize_percent, 61.111111111111114);
+  EXPECT_EQ(TheoreticalValues::expected_prize, 61.111111111111114);
+  EXPECT_EQ(TheoreticalValues::no_prize_percent, 2200.0 / 36.0);
+}
+
+}  // namespace
+}  // namespace zarandola

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstddef>
+#include <utility>
+#include <vector>
+
+#include "core/random_source.h"
+
+namespace zarandola::testing {
+
+// Hands out a fixed cycle of values and counts what the simulation asked of it.
+class ScriptedRandomSource final : public RandomSource {
+ public:
+  explicit ScriptedRandomSource(std::vector<float> cycle) : cycle_(std::move(cycle)) {}
+
+  void reseed_from_clock() override { ++reseeds; }
+  float next_single() override { return cycle_[draws++ % cycle_.size()]; }
+
+  std::size_t reseeds = 0;
+  std::size_t draws = 0;
+
+ private:
+  std::vector<float> cycle_;
+};
+
+}  // namespace zarandola::testing

@@ -1,0 +1,89 @@
+#include "core/simulation.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "error_kind_of.h"
+#include "scripted_random_source.h"
+
+namespace zarandola {
+namespace {
+
+using testing::error_kind_of;
+using testing::ScriptedRandomSource;
+
+void expect_tally(const SimulationTally& tally, std::int32_t cherries, std::int32_t apples, std::int32_t lemons,
+                  std::int32_t none) {
+  EXPECT_EQ(tally.cherry_pairs, cherries);
+  EXPECT_EQ(tally.apple_pairs, apples);
+  EXPECT_EQ(tally.lemon_pairs, lemons);
+  EXPECT_EQ(tally.no_prize, none);
+}
+
+TEST(RunSimulation, NoTrialAndNoDrawForZeroOrNegativeCounts) {
+  for (const std::int32_t count : {0, -1, -5, std::numeric_limits<std::int32_t>::min()}) {
+    ScriptedRandomSource source({0.0f});
+    expect_tally(run_simulation(count, source), 0, 0, 0, 0);
+    EXPECT_EQ(source.reseeds, 0u) << count;
+    EXPECT_EQ(source.draws, 0u) << count;
+  }
+}
+
+TEST(RunSimulation, EachTrialReseedsThenDrawsOncePerWheel) {
+  ScriptedRandomSource one({0.5f, 0.5f});
+  expect_tally(run_simulation(1, one), 0, 1, 0, 0);
+  EXPECT_EQ(one.reseeds, 1u);
+  EXPECT_EQ(one.draws, 2u);
+
+  ScriptedRandomSource many({0.0f});
+  expect_tally(run_simulation(1000, many), 1000, 0, 0, 0);
+  EXPECT_EQ(many.reseeds, 1000u);
+  EXPECT_EQ(many.draws, 2000u);
+}
+
+TEST(RunSimulation, FirstAndSecondWheelComeFromConsecutiveDraws) {
+  ScriptedRandomSource lemon_then_cherry({0.9f, 0.1f});
+  expect_tally(run_simulation(50, lemon_then_cherry), 0, 0, 0, 50);
+
+  // Two trials: (lemon, lemon), then (cherry, apple).
+  ScriptedRandomSource mixed({0.95f, 0.95f, 0.1f, 0.6f});
+  expect_tally(run_simulation(2, mixed), 0, 0, 1, 1);
+}
+
+TEST(RunSimulation, StartsEveryRunFromZero) {
+  ScriptedRandomSource source({0.0f});
+  run_simulation(7, source);
+  expect_tally(run_simulation(3, source), 3, 0, 0, 0);
+}
+
+TEST(TotalPrize, WeighsEachPairByItsPrizeUpToThe32BitLimit) {
+  EXPECT_EQ(total_prize({.cherry_pairs = 5, .apple_pairs = 2, .lemon_pairs = 1, .no_prize = 12}), 1400);
+  EXPECT_EQ(total_prize({.apple_pairs = 10737418}), 2147483600);
+  EXPECT_EQ(error_kind_of([] { total_prize({.apple_pairs = 10737419}); }), ErrorKind::Overflow);
+  // Each product fits, their sum does not.
+  EXPECT_EQ(error_kind_of([] { total_prize({.cherry_pairs = 20000000, .lemon_pairs = 1000000}); }),
+            ErrorKind::Overflow);
+}
+
+TEST(AveragePrize, IsTheSingleNearestToTheQuotient) {
+  EXPECT_EQ(average_prize(1400, 20), 70.0f);
+  EXPECT_EQ(average_prize(200, 2.5), 80.0f);
+  EXPECT_EQ(average_prize(100, 3), static_cast<float>(100.0 / 3.0));
+  const float negative_zero = average_prize(0, -5);
+  EXPECT_EQ(negative_zero, 0.0f);
+  EXPECT_EQ(error_kind_of([] { average_prize(0, 0); }), ErrorKind::FloatingPoint);
+  EXPECT_EQ(error_kind_of([] { average_prize(1400, 0); }), ErrorKind::FloatingPoint);
+  EXPECT_EQ(error_kind_of([] { average_prize(1, 1e-300); }), ErrorKind::FloatingPoint);  // beyond the range of single
+}
+
+TEST(OutcomePercentage, IsADoubleWithChecked32BitProduct) {
+  EXPECT_EQ(outcome_percentage(1, 3), 33.333333333333336);
+  EXPECT_EQ(outcome_percentage(21474836, 1), 2147483600.0);
+  EXPECT_EQ(error_kind_of([] { outcome_percentage(21474837, 1); }), ErrorKind::Overflow);
+  EXPECT_EQ(error_kind_of([] { outcome_percentage(0, 0); }), ErrorKind::FloatingPoint);
+  EXPECT_EQ(error_kind_of([] { outcome_percentage(3, 0); }), ErrorKind::FloatingPoint);
+}
+
+}  // namespace
+}  // namespace zarandola

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/setup.sh
+build_dir=$(tools/build.sh | tail -n 1)
+echo "The window arrives with the next step; for now the engine's benchmark runs:"
+exec "$build_dir/bench/simulation_bench"

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite.
+# Usage: tools/test.sh [--sanitize]   (--sanitize: under AddressSanitizer and UBSan)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/setup.sh
+build_dir=$(tools/build.sh "$@" | tail -n 1)
+ctest --test-dir "$build_dir" -j "$(nproc)" --output-on-failure
