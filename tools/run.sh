@@ -5,5 +5,4 @@ cd "$(dirname "$0")/.."
 
 tools/setup.sh
 build_dir=$(tools/build.sh | tail -n 1)
-echo "The window arrives with the next step; for now the engine's benchmark runs:"
-exec "$build_dir/bench/simulation_bench"
+exec "$build_dir/ui/zarandola"

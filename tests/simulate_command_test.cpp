@@ -1,0 +1,46 @@
+#include "ui/simulate_command.h"
+
+#include <gtest/gtest.h>
+
+#include "error_kind_of.h"
+#include "scripted_random_source.h"
+
+namespace zarandola {
+namespace {
+
+using testing::error_kind_of;
+using testing::ScriptedRandomSource;
+
+TEST(Simulate, AWholeCountWithDecimalZerosRunsThatManyTrials) {
+  ScriptedRandomSource source({0.0f});
+  const SimulationResults results = simulate("2,00", source, RegionalSettings::spanish());
+  EXPECT_EQ(source.reseeds, 2u);
+  EXPECT_EQ(results[2].text, "02");
+  EXPECT_EQ(results[6].text, "100,00");
+}
+
+TEST(Simulate, WritesInTheUsersRegionalFormat) {
+  ScriptedRandomSource source({0.95f, 0.95f, 0.1f, 0.6f, 0.1f, 0.6f});
+  const SimulationResults results = simulate("1,500", source, RegionalSettings::english());
+  const std::vector<std::pair<std::string, QString>> expected{
+      {"limon", "500"},     {"manzana", "00"},   {"cereza", "00"},     {"nopre", "1,000"},  {"limonp", "33.33"},
+      {"manzanap", "0.00"}, {"cerezap", "0.00"}, {"noprep", "66.67"},  {"limont", "2.78"},  {"manzanat", "11.11"},
+      {"cerezat", "25.00"}, {"nopret", "61.11"}, {"premed", "166.67"}, {"espemat", "61.11"}};
+  ASSERT_EQ(results.size(), expected.size());
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    EXPECT_EQ(results[i].field, expected[i].first) << i;
+    EXPECT_EQ(results[i].text, expected[i].second) << results[i].field;
+  }
+}
+
+TEST(Simulate, RunsNoTrialForACountThatIsNotAWholeNumberFromOne) {
+  for (const char* text : {"0", "-5", "0,4", "2,5", "-0,6"}) {
+    ScriptedRandomSource source({0.0f});
+    EXPECT_EQ(error_kind_of([&] { simulate(text, source, RegionalSettings::spanish()); }), ErrorKind::InvalidTrialCount)
+        << text;
+    EXPECT_EQ(source.reseeds, 0u) << text;
+  }
+}
+
+}  // namespace
+}  // namespace zarandola

@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <map>
+#include <vector>
+
+#include "scripted_random_source.h"
+#include "ui/frmzarandola.h"
+#include "ui/picture_box.h"
+
+namespace zarandola {
+namespace {
+
+using testing::ScriptedRandomSource;
+
+const char* const all_text_boxes[] = {"numexp",   "limon",    "manzana", "cereza", "nopre",
+                                      "limonp",   "manzanap", "cerezap", "noprep", "limont",
+                                      "manzanat", "cerezat",  "nopret",  "premed", "espemat"};
+const char* const simulation_fields[] = {"limon",    "manzana", "cereza", "nopre", "limonp",
+                                         "manzanap", "cerezap", "noprep", "premed"};
+const char* const theory_fields[] = {"limont", "manzanat", "cerezat", "nopret", "espemat"};
+
+// Twenty trials: one lemon pair, two apple pairs, five cherry pairs and twelve without a prize.
+std::vector<float> twenty_trials_script() {
+  std::vector<float> values{0.95f, 0.95f, 0.6f, 0.6f, 0.6f, 0.6f};
+  for (int i = 0; i < 5; ++i) values.insert(values.end(), {0.1f, 0.1f});
+  for (int i = 0; i < 12; ++i) values.insert(values.end(), {0.1f, 0.6f});
+  return values;
+}
+
+class WindowTest : public ::testing::Test {
+ protected:
+  explicit WindowTest(std::vector<float> script = twenty_trials_script())
+      : source_(std::move(script)), window_(source_) {
+    window_.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
+  }
+
+  QWidget* control(const char* name) { return window_.findChild<QWidget*>(QString::fromUtf8(name)); }
+  QPushButton* button(const char* name) { return window_.findChild<QPushButton*>(QString::fromUtf8(name)); }
+  QString text_of(const char* name) { return window_.text_box(QString::fromUtf8(name))->text(); }
+  void type_count(const QString& text) { window_.text_box("numexp")->setText(text); }
+
+  std::map<std::string, QString> all_texts() {
+    std::map<std::string, QString> texts;
+    for (const char* name : all_text_boxes) texts[name] = text_of(name);
+    return texts;
+  }
+
+  // Runs the action and answers the message box it opens; returns its title
+  // and text, or nothing when no box opened.
+  std::optional<std::pair<QString, QString>> message_from(const std::function<void()>& action) {
+    std::optional<std::pair<QString, QString>> seen;
+    QTimer::singleShot(0, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        seen.emplace(box->windowTitle(), box->text() + "\n" + box->informativeText());
+        box->accept();
+      }
+    });
+    action();
+    QCoreApplication::processEvents();
+    return seen;
+  }
+
+  ScriptedRandomSource source_;
+  frmzarandola window_;
+};
+
+TEST_F(WindowTest, HasTheFortyOneControlsWithTabIndexesWithoutGaps) {
+  std::map<std::string, int> kinds;
+  std::vector<int> tab_indexes;
+  for (QWidget* widget : window_.findChildren<QWidget*>()) {
+    if (!widget->property("tabIndex").isValid()) continue;
+    tab_indexes.push_back(widget->property("tabIndex").toInt());
+    if (qobject_cast<PictureBox*>(widget))
+      ++kinds["picture"];
+    else if (qobject_cast<QLabel*>(widget))
+      ++kinds["label"];
+    else if (qobject_cast<QLineEdit*>(widget))
+      ++kinds["text box"];
+    else if (qobject_cast<QPushButton*>(widget))
+      ++kinds["button"];
+    else if (qobject_cast<QGroupBox*>(widget))
+      ++kinds["frame"];
+  }
+  EXPECT_EQ(kinds,
+            (std::map<std::string, int>{{"button", 4}, {"frame", 2}, {"label", 19}, {"picture", 1}, {"text box", 15}}));
+  std::ranges::sort(tab_indexes);
+  std::vector<int> expected(41);
+  std::iota(expected.begin(), expected.end(), 0);
+  EXPECT_EQ(tab_indexes, expected);
+  EXPECT_EQ(window_.windowTitle(), "Zarandola");
+  EXPECT_EQ(window_.size(), QSize(634, 593));
+  EXPECT_FALSE(window_.windowIcon().isNull());
+}
+
+TEST_F(WindowTest, EveryControlLiesInsideItsContainerAndNoCaptionIsClipped) {
+  for (QWidget* widget : window_.findChildren<QWidget*>()) {
+    if (!widget->property("tabIndex").isValid()) continue;
+    const std::string name = widget->objectName().toStdString();
+    EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << name;
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+      EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name << " needs more lines than it shows";
+    }
+    if (auto* push = qobject_cast<QPushButton*>(widget)) {
+      EXPECT_LT(push->fontMetrics().horizontalAdvance(push->text()), push->width() - 8) << name;
+    }
+  }
+  // The prize table shows as three lines, one fruit a line.
+  auto* prizes = qobject_cast<QLabel*>(control("Label3"));
+  EXPECT_EQ(prizes->heightForWidth(prizes->width()), 3 * prizes->fontMetrics().lineSpacing());
+  // Single-line captions stay on one line.
+  for (const char* name : {"Label8", "Label9", "Label10", "Label11", "Label16", "Label17", "Label7", "Label19"}) {
+    auto* label = qobject_cast<QLabel*>(control(name));
+    EXPECT_EQ(label->heightForWidth(label->width()), label->fontMetrics().lineSpacing()) << name;
+  }
+}
+
+TEST_F(WindowTest, CaptionsKeepTheirAccentsAndTrailingBlanks) {
+  EXPECT_EQ(button("Simular")->text(), "&Simular");
+  EXPECT_EQ(button("Borrar")->text(), "&Borrar");
+  EXPECT_EQ(button("Command1")->text(), "&Imprimir");
+  EXPECT_EQ(button("Command2")->text(), "&Terminar");
+  EXPECT_EQ(qobject_cast<QLabel*>(control("Label5"))->text(), QString::fromUtf8("¿Qué precio les recomendarías?"));
+  EXPECT_EQ(qobject_cast<QLabel*>(control("Label14"))->text(), QString::fromUtf8("% teórico"));
+  EXPECT_EQ(qobject_cast<QLabel*>(control("Label12"))->text(), QString::fromUtf8("nº de veces"));
+  EXPECT_EQ(qobject_cast<QLabel*>(control("Label15"))->text(), "El premio medio ha sido de ");
+  EXPECT_EQ(qobject_cast<QLabel*>(control("Label17"))->text(),
+            QString::fromUtf8("El valor teórico (esperanza matemática) es "));
+  EXPECT_TRUE(qobject_cast<QGroupBox*>(control("Frame1"))->title().isEmpty());
+  for (const char* name : all_text_boxes) {
+    EXPECT_EQ(text_of(name), " ") << name;
+    EXPECT_FALSE(window_.text_box(name)->accessibleName().isEmpty()) << name;
+  }
+}
+
+TEST_F(WindowTest, ResultFieldsWearTheirColourSchemeAndFonts) {
+  for (const char* name : simulation_fields) {
+    const QPalette palette = window_.text_box(name)->palette();
+    EXPECT_EQ(palette.color(QPalette::Text), QColor(0, 0, 255)) << name;
+    EXPECT_EQ(palette.color(QPalette::Base), QColor(224, 224, 224)) << name;
+    EXPECT_TRUE(window_.text_box(name)->font().bold()) << name;
+  }
+  for (const char* name : theory_fields) {
+    const QPalette palette = window_.text_box(name)->palette();
+    EXPECT_EQ(palette.color(QPalette::Text), QColor(192, 0, 0)) << name;
+    EXPECT_EQ(palette.color(QPalette::Base), QColor(192, 192, 192)) << name;
+  }
+  QLineEdit* numexp = window_.text_box("numexp");
+  EXPECT_EQ(numexp->palette().color(QPalette::Base), QApplication::palette(numexp).color(QPalette::Base));
+  EXPECT_FALSE(numexp->font().bold());
+  EXPECT_LT(window_.text_box("espemat")->font().pointSizeF(), window_.text_box("premed")->font().pointSizeF());
+  EXPECT_EQ(QFontInfo(numexp->font()).family(), "Liberation Sans");
+  EXPECT_EQ(QFontInfo(control("Label19")->font()).family(), "Comic Neue");
+}
+
+TEST_F(WindowTest, TabWalksTheFocusChainAndWrapsAround) {
+  QApplication::setActiveWindow(&window_);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  EXPECT_EQ(QApplication::focusWidget(), control("numexp"));
+  std::vector<QString> visited;
+  for (int step = 0; step < 20; ++step) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited.push_back(QApplication::focusWidget()->objectName());
+  }
+  const std::vector<QString> expected{"Picture1", "Simular",  "Borrar",  "limon",    "limonp",   "limont", "manzana",
+                                      "manzanap", "manzanat", "cereza",  "cerezap",  "cerezat",  "nopre",  "noprep",
+                                      "nopret",   "premed",   "espemat", "Command1", "Command2", "numexp"};
+  EXPECT_EQ(visited, expected);
+}
+
+TEST_F(WindowTest, SimulateShowsTheWorkedExample) {
+  type_count("20");
+  button("Simular")->click();
+  const std::map<std::string, QString> expected{
+      {"numexp", "20"},      {"limon", "01"},       {"manzana", "02"},    {"cereza", "05"},    {"nopre", "12"},
+      {"limonp", "5,00"},    {"manzanap", "10,00"}, {"cerezap", "25,00"}, {"noprep", "60,00"}, {"limont", "2,78"},
+      {"manzanat", "11,11"}, {"cerezat", "25,00"},  {"nopret", "61,11"},  {"premed", "70,00"}, {"espemat", "61,11"}};
+  EXPECT_EQ(all_texts(), expected);
+  EXPECT_EQ(source_.reseeds, 20u);
+}
+
+TEST_F(WindowTest, ClearEmptiesAllFifteenAndFocusesTheCount) {
+  type_count("20");
+  button("Simular")->click();
+  control("Simular")->setFocus();
+  button("Borrar")->click();
+  for (const char* name : all_text_boxes) EXPECT_EQ(text_of(name), "") << name;
+  EXPECT_TRUE(control("numexp")->hasFocus());
+}
+
+struct BadCount {
+  const char16_t* text;
+  const char* message_part;
+};
+
+TEST_F(WindowTest, ABadCountShowsAMessageAndLeavesEveryFieldAsItWas) {
+  type_count("20");
+  button("Simular")->click();
+  const BadCount cases[] = {
+      {u" ", "No se ha escrito"},        {u"", "No se ha escrito"},
+      {u"abc", "«abc» no es un número"}, {u"99999999999", "demasiado grande"},
+      {u"0", "número entero"},           {u"-5", "número entero"},
+      {u"0,4", "número entero"},         {u"2,5", "número entero"},
+  };
+  for (const auto& c : cases) {
+    type_count(QStringView(c.text).toString());
+    const auto before = all_texts();
+    const auto message = message_from([&] { button("Simular")->click(); });
+    ASSERT_TRUE(message) << "no message for \"" << QStringView(c.text).toString().toStdString() << '"';
+    EXPECT_EQ(message->first, "Zarandola");
+    EXPECT_TRUE(message->second.contains(QString::fromUtf8(c.message_part))) << message->second.toStdString();
+    EXPECT_EQ(all_texts(), before);
+  }
+}
+
+class OverflowTest : public WindowTest {
+ protected:
+  OverflowTest() : WindowTest({0.1f, 0.6f}) {}  // every trial without a prize
+};
+
+TEST_F(OverflowTest, APercentageBeyond32BitsWritesNothing) {
+  const auto before = all_texts();
+  type_count("21474837");
+  const auto message = message_from([&] { button("Simular")->click(); });
+  ASSERT_TRUE(message);
+  EXPECT_TRUE(message->second.contains("35 millones")) << message->second.toStdString();
+  auto after = all_texts();
+  after["numexp"] = " ";
+  EXPECT_EQ(after, before);
+}
+
+class AllCherriesTest : public WindowTest {
+ protected:
+  AllCherriesTest() : WindowTest({0.0f}) {}
+};
+
+TEST_F(AllCherriesTest, ATotalPrizeBeyond32BitsWritesNothing) {
+  type_count("21474837");
+  const auto message = message_from([&] { button("Simular")->click(); });
+  ASSERT_TRUE(message);
+  EXPECT_TRUE(message->second.contains("2.147.483.647 pesetas")) << message->second.toStdString();
+  EXPECT_EQ(text_of("limon"), " ");
+  EXPECT_EQ(text_of("premed"), " ");
+}
+
+TEST_F(WindowTest, AccessKeysAndEnterWorkLikeClicks) {
+  QApplication::setActiveWindow(&window_);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  type_count("20");
+  // An access key presses its button the way the platform shows a press:
+  // the click follows a moment later.
+  QTest::keyClick(&window_, Qt::Key_S, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return text_of("cereza") == "05"; }));
+  QTest::keyClick(&window_, Qt::Key_B, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return text_of("cereza") == ""; }));
+  type_count("20");
+  QTest::keyClick(window_.text_box("numexp"), Qt::Key_Return);
+  EXPECT_EQ(text_of("cereza"), "05");
+}
+
+// Each way of ending must leave the application's event loop with code 0.
+int exit_code_after(const std::function<void()>& ending) {
+  QTimer::singleShot(0, ending);
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+  return QCoreApplication::exec();
+}
+
+TEST_F(WindowTest, TerminarEscapeAndTheTitleBarEndTheProgram) {
+  QApplication::setActiveWindow(&window_);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  EXPECT_EQ(exit_code_after([&] { QTest::keyClick(&window_, Qt::Key_T, Qt::AltModifier); }), 0);
+  EXPECT_EQ(exit_code_after([&] { QTest::keyClick(window_.text_box("numexp"), Qt::Key_Escape); }), 0);
+  EXPECT_EQ(exit_code_after([&] { window_.close(); }), 0);
+}
+
+}  // namespace
+}  // namespace zarandola

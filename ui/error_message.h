@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+#include "core/run_time_error.h"
+
+namespace zarandola {
+
+// What the user can do about an error of this kind, in a sentence.
+QString advice_for(ErrorKind kind);
+
+}  // namespace zarandola

@@ -1,0 +1,23 @@
+#include "ui/picture_box.h"
+
+#include <QPainter>
+
+namespace zarandola {
+
+PictureBox::PictureBox(const QPixmap& picture, QWidget* parent) : QFrame(parent), picture_(picture) {
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setLineWidth(2);
+  setFocusPolicy(Qt::StrongFocus);
+  setBackgroundRole(QPalette::Window);
+}
+
+void PictureBox::paintEvent(QPaintEvent* event) {
+  {
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    painter.drawPixmap(contentsRect().topLeft(), picture_);
+  }
+  QFrame::paintEvent(event);
+}
+
+}  // namespace zarandola

@@ -1,0 +1,48 @@
+#include "ui/simulate_command.h"
+
+#include "core/run_time_error.h"
+#include "core/simulation.h"
+#include "format/number_text.h"
+
+namespace zarandola {
+namespace {
+
+// A count of 0, a negative count or a fractional one would run a number of
+// trials other than the divisor of the percentages, or none at all.
+void require_whole_count(std::int32_t trials, double divisor) {
+  if (trials < 1 || divisor != trials)
+    throw RunTimeError(ErrorKind::InvalidTrialCount,
+                       "El número de veces ha de ser un número entero, de 1 en adelante.");
+}
+
+}  // namespace
+
+SimulationResults simulate(const QString& count_text, RandomSource& source, const RegionalSettings& settings) {
+  const std::int32_t trials = text_to_int32(count_text, settings);
+  const double divisor = text_to_double(count_text, settings);
+  require_whole_count(trials, divisor);
+
+  const SimulationTally tally = run_simulation(trials, source);
+  const float average = average_prize(total_prize(tally), divisor);
+  const auto count = [&](std::int32_t value) { return format_number(value, count_pattern, settings); };
+  const auto percentage = [&](double value) { return format_number(value, percent_pattern, settings); };
+  const auto simulated_percentage = [&](std::int32_t value) { return percentage(outcome_percentage(value, divisor)); };
+  return {{
+      {"limon", count(tally.lemon_pairs)},
+      {"manzana", count(tally.apple_pairs)},
+      {"cereza", count(tally.cherry_pairs)},
+      {"nopre", count(tally.no_prize)},
+      {"limonp", simulated_percentage(tally.lemon_pairs)},
+      {"manzanap", simulated_percentage(tally.apple_pairs)},
+      {"cerezap", simulated_percentage(tally.cherry_pairs)},
+      {"noprep", simulated_percentage(tally.no_prize)},
+      {"limont", percentage(TheoreticalValues::lemon_pair_percent)},
+      {"manzanat", percentage(TheoreticalValues::apple_pair_percent)},
+      {"cerezat", percentage(TheoreticalValues::cherry_pair_percent)},
+      {"nopret", percentage(TheoreticalValues::no_prize_percent)},
+      {"premed", format_number(average, money_pattern, settings)},
+      {"espemat", format_number(TheoreticalValues::expected_prize, money_pattern, settings)},
+  }};
+}
+
+}  // namespace zarandola

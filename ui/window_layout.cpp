@@ -1,0 +1,108 @@
+#include "ui/window_layout.h"
+
+namespace zarandola::layout {
+namespace {
+
+constexpr const char* sans = "MS Sans Serif";
+constexpr FontSpec no_font{nullptr, 0, false};
+constexpr FontSpec title_font{sans, 18, true};
+constexpr FontSpec regular{sans, 9.75, false};
+constexpr FontSpec bold{sans, 9.75, true};
+constexpr FontSpec small_bold{sans, 8.25, true};
+constexpr FontSpec credit_font{"Comic Sans MS", 8.25, false};
+
+const ColourSpec standard{};
+const ColourSpec red_text{QColor(255, 0, 0), QColor()};
+const ColourSpec dark_red_text{QColor(192, 0, 0), QColor()};
+// Every figure that a run produces, and the fixed theoretical figures.
+const ColourSpec simulation{QColor(0, 0, 255), QColor(224, 224, 224)};
+const ColourSpec theory{QColor(192, 0, 0), QColor(192, 192, 192)};
+
+constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
+constexpr Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
+constexpr Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
+constexpr Qt::Alignment none{};
+
+using enum ControlKind;
+
+const ControlSpec table[] = {
+    // Directly on the window.
+    {"Picture1", PictureBox, nullptr, "", 360, 1320, 5175, 2895, no_font, standard, none, 1,
+     "Dibujo de las dos ruletas"},
+    {"Label1", Label, nullptr, "LAS RULETAS ZARANDOLA", 1800, 120, 5655, 495, title_font, red_text, centre, 2, nullptr},
+    {"Label2", Label, nullptr,
+     "Para la fiesta de la asociación de vecinos han ideado un juego, en el que el participante ha de girar las dos "
+     "ruletas del dibujo. Se consigue premio si las frutas que resultan en ambas son iguales. En tal caso los premios "
+     "son los que se indican a continuación:",
+     360, 600, 9015, 735, regular, dark_red_text, left, 3, nullptr},
+    {"Label3", Label, nullptr,
+     "Cerezas ............. 100 pta   Manzanas .......... 200 pta   Limones ............. 500 pta", 6120, 1800, 2895,
+     735, bold, dark_red_text, left, 4, nullptr},
+    {"Label4", Label, nullptr,
+     "Como no tienen interés en conseguir beneficios con el juego, ni tampoco desean perder dinero, no saben a cuánto "
+     "han de cobrar la partida.",
+     5760, 2640, 3615, 1095, regular, dark_red_text, left, 5, nullptr},
+    {"Label5", Label, nullptr, "¿Qué precio les recomendarías?", 5760, 3840, 3495, 375, bold, dark_red_text, left, 6,
+     nullptr},
+    {"Label6", Label, nullptr, "PREMIOS", 6000, 1440, 2775, 255, bold, dark_red_text, centre, 7, nullptr},
+    {"Frame1", Frame, nullptr, "", 720, 4200, 8175, 1215, no_font, standard, none, 8, nullptr},
+    {"Frame2", Frame, nullptr, "", 360, 5400, 8895, 3135, no_font, standard, none, 12, nullptr},
+    {"Label19", Label, nullptr, "Programa escrito por el equipo de Zarandola, 2026", 480, 8640, 8775, 255, credit_font,
+     standard, centre, 38, nullptr},
+
+    // The trial count and the buttons.
+    {"numexp", TextBox, "Frame1", " ", 6240, 240, 1215, 330, regular, standard, Qt::AlignHCenter, 0, "Número de veces"},
+    {"Label7", Label, "Frame1", "Indica el número de veces que haremos la simulación", 480, 360, 5655, 375, bold,
+     standard, left, 9, nullptr},
+    {"Simular", CommandButton, "Frame1", "&Simular", 360, 720, 1215, 375, regular, standard, none, 10, nullptr},
+    {"Borrar", CommandButton, "Frame1", "&Borrar", 2400, 720, 1215, 375, regular, standard, none, 11, nullptr},
+    {"Command1", CommandButton, "Frame1", "&Imprimir", 4440, 720, 1215, 375, regular, standard, none, 39, nullptr},
+    {"Command2", CommandButton, "Frame1", "&Terminar", 6600, 720, 1215, 375, regular, standard, none, 40, nullptr},
+
+    // The results: four rows of count, percentage and theoretical percentage.
+    {"Label8", Label, "Frame2", "Se obtiene el premio con los limones ............", 240, 600, 4815, 255, bold,
+     standard, left, 13, nullptr},
+    {"Label9", Label, "Frame2", "Se obtiene el premio con las manzanas ........", 240, 960, 4695, 255, bold, standard,
+     left, 14, nullptr},
+    {"Label10", Label, "Frame2", "Se obtiene el premio con las cerezas ............", 240, 1320, 4815, 255, bold,
+     standard, left, 15, nullptr},
+    {"Label11", Label, "Frame2", "No se obtiene ningún premio ...........................", 240, 1680, 4815, 255, bold,
+     standard, left, 16, nullptr},
+    {"Label12", Label, "Frame2", "nº de veces", 4920, 240, 1335, 255, bold, standard, centre, 17, nullptr},
+    {"Label13", Label, "Frame2", "%", 6600, 240, 615, 255, bold, standard, centre, 18, nullptr},
+    {"Label14", Label, "Frame2", "% teórico", 7680, 120, 855, 495, bold, standard, centre, 19, nullptr},
+    {"limon", TextBox, "Frame2", " ", 5040, 600, 1095, 285, bold, simulation, Qt::AlignHCenter, 20,
+     "Limones: nº de veces"},
+    {"limonp", TextBox, "Frame2", " ", 6480, 600, 855, 285, bold, simulation, Qt::AlignHCenter, 21, "Limones: %"},
+    {"limont", TextBox, "Frame2", " ", 7680, 600, 855, 285, bold, theory, Qt::AlignHCenter, 22, "Limones: % teórico"},
+    {"manzana", TextBox, "Frame2", " ", 5040, 960, 1095, 285, bold, simulation, Qt::AlignHCenter, 23,
+     "Manzanas: nº de veces"},
+    {"manzanap", TextBox, "Frame2", " ", 6480, 960, 855, 285, bold, simulation, Qt::AlignHCenter, 24, "Manzanas: %"},
+    {"manzanat", TextBox, "Frame2", " ", 7680, 960, 855, 285, bold, theory, Qt::AlignHCenter, 25,
+     "Manzanas: % teórico"},
+    {"cereza", TextBox, "Frame2", " ", 5040, 1320, 1095, 285, bold, simulation, Qt::AlignHCenter, 26,
+     "Cerezas: nº de veces"},
+    {"cerezap", TextBox, "Frame2", " ", 6480, 1320, 855, 285, bold, simulation, Qt::AlignHCenter, 27, "Cerezas: %"},
+    {"cerezat", TextBox, "Frame2", " ", 7680, 1320, 855, 285, bold, theory, Qt::AlignHCenter, 28, "Cerezas: % teórico"},
+    {"nopre", TextBox, "Frame2", " ", 5040, 1680, 1095, 285, bold, simulation, Qt::AlignHCenter, 29,
+     "Sin premio: nº de veces"},
+    {"noprep", TextBox, "Frame2", " ", 6480, 1680, 855, 285, bold, simulation, Qt::AlignHCenter, 30, "Sin premio: %"},
+    {"nopret", TextBox, "Frame2", " ", 7680, 1680, 855, 285, bold, theory, Qt::AlignHCenter, 31,
+     "Sin premio: % teórico"},
+    {"Label15", Label, "Frame2", "El premio medio ha sido de ", 240, 2280, 3015, 375, bold, standard, left, 32,
+     nullptr},
+    {"premed", TextBox, "Frame2", " ", 3240, 2280, 855, 285, bold, simulation, Qt::AlignRight, 33, "Premio medio"},
+    {"Label16", Label, "Frame2", "pta, que deberá ser el precio de la partida", 4200, 2280, 4455, 255, bold, standard,
+     left, 34, nullptr},
+    {"Label17", Label, "Frame2", "El valor teórico (esperanza matemática) es ", 240, 2640, 4575, 255, bold, standard,
+     left, 35, nullptr},
+    {"espemat", TextBox, "Frame2", " ", 4920, 2640, 855, 285, small_bold, theory, Qt::AlignRight, 36,
+     "Esperanza matemática"},
+    {"Label18", Label, "Frame2", "pta.", 5880, 2640, 495, 255, bold, standard, left, 37, nullptr},
+};
+
+}  // namespace
+
+std::span<const ControlSpec> controls() { return table; }
+
+}  // namespace zarandola::layout

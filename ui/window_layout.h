@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <Qt>
+#include <span>
+
+// The fixed layout of the main window, as data: one row a control.
+namespace zarandola::layout {
+
+enum class ControlKind { Label, TextBox, CommandButton, Frame, PictureBox };
+
+struct FontSpec {
+  const char* face;  // nullptr: the control shows no text and sets no font
+  double points;
+  bool bold;
+};
+
+struct ColourSpec {
+  QColor text;        // invalid: the platform's standard colour
+  QColor background;  // invalid: the platform's standard colour
+};
+
+struct ControlSpec {
+  const char* name;
+  ControlKind kind;
+  const char* parent;            // nullptr: placed directly on the window
+  const char* caption;           // UTF-8; a text box's initial text
+  int left, top, width, height;  // twips, relative to the parent
+  FontSpec font;
+  ColourSpec colours;
+  Qt::Alignment alignment;
+  int tab_index;
+  const char* accessible_name;  // nullptr: the caption says it
+};
+
+// 15 twips to a device-independent pixel.
+constexpr int twips_to_pixels(int twips) { return (twips + 7) / 15; }
+
+constexpr int client_width_twips = 9510;
+constexpr int client_height_twips = 8895;
+
+std::span<const ControlSpec> controls();
+
+}  // namespace zarandola::layout
