@@ -13,6 +13,8 @@
 #include <map>
 #include <vector>
 
+#include "modal_message.h"
+#include "recording_printer.h"
 #include "scripted_random_source.h"
 #include "ui/frmzarandola.h"
 #include "ui/picture_box.h"
@@ -20,6 +22,8 @@
 namespace zarandola {
 namespace {
 
+using testing::message_from;
+using testing::RecordingPrinter;
 using testing::ScriptedRandomSource;
 
 const char* const all_text_boxes[] = {"numexp",   "limon",    "manzana", "cereza", "nopre",
@@ -40,7 +44,7 @@ std::vector<float> twenty_trials_script() {
 class WindowTest : public ::testing::Test {
  protected:
   explicit WindowTest(std::vector<float> script = twenty_trials_script())
-      : source_(std::move(script)), window_(source_) {
+      : source_(std::move(script)), window_(source_, printer_) {
     window_.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
   }
@@ -56,22 +60,8 @@ class WindowTest : public ::testing::Test {
     return texts;
   }
 
-  // Runs the action and answers the message box it opens; returns its title
-  // and text, or nothing when no box opened.
-  std::optional<std::pair<QString, QString>> message_from(const std::function<void()>& action) {
-    std::optional<std::pair<QString, QString>> seen;
-    QTimer::singleShot(0, [&] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        seen.emplace(box->windowTitle(), box->text() + "\n" + box->informativeText());
-        box->accept();
-      }
-    });
-    action();
-    QCoreApplication::processEvents();
-    return seen;
-  }
-
   ScriptedRandomSource source_;
+  RecordingPrinter printer_;
   frmzarandola window_;
 };
 
@@ -198,6 +188,31 @@ TEST_F(WindowTest, ClearEmptiesAllFifteenAndFocusesTheCount) {
   EXPECT_TRUE(control("numexp")->hasFocus());
 }
 
+TEST_F(WindowTest, ImprimirPrintsTheFieldsAsTheyStandAtTheClick) {
+  type_count("20");
+  button("Simular")->click();
+  type_count("10000");
+  const auto before = all_texts();
+  button("Command1")->click();
+  ASSERT_EQ(printer_.operations.size(), 28u);
+  EXPECT_EQ(printer_.operations[8], QString::fromUtf8("15 |1) RESULTADOS TRAS REALIZAR |10.000| VECES LA SIMULACIÓN|"));
+  EXPECT_EQ(printer_.operations[12], "20 |Se obtiene premio con las cerezas |05| veces, el |25,00|%|");
+  EXPECT_EQ(printer_.operations[15], "20 |El premio medio ha sido de |70,00| pesetas|");
+  EXPECT_EQ(all_texts(), before);
+}
+
+TEST_F(WindowTest, ARefusingPrinterShowsItsReasonAndTheProgramGoesOn) {
+  printer_.refuse = true;
+  const auto message = message_from([&] { button("Command1")->click(); });
+  ASSERT_TRUE(message);
+  EXPECT_EQ(message->title, "Zarandola");
+  EXPECT_TRUE(message->text.contains("sin papel")) << message->text.toStdString();
+  printer_.refuse = false;
+  type_count("20");
+  button("Simular")->click();
+  EXPECT_EQ(text_of("premed"), "70,00");
+}
+
 struct BadCount {
   const char16_t* text;
   const char* message_part;
@@ -217,8 +232,8 @@ TEST_F(WindowTest, ABadCountShowsAMessageAndLeavesEveryFieldAsItWas) {
     const auto before = all_texts();
     const auto message = message_from([&] { button("Simular")->click(); });
     ASSERT_TRUE(message) << "no message for \"" << QStringView(c.text).toString().toStdString() << '"';
-    EXPECT_EQ(message->first, "Zarandola");
-    EXPECT_TRUE(message->second.contains(QString::fromUtf8(c.message_part))) << message->second.toStdString();
+    EXPECT_EQ(message->title, "Zarandola");
+    EXPECT_TRUE(message->text.contains(QString::fromUtf8(c.message_part))) << message->text.toStdString();
     EXPECT_EQ(all_texts(), before);
   }
 }
@@ -233,7 +248,7 @@ TEST_F(OverflowTest, APercentageBeyond32BitsWritesNothing) {
   type_count("21474837");
   const auto message = message_from([&] { button("Simular")->click(); });
   ASSERT_TRUE(message);
-  EXPECT_TRUE(message->second.contains("35 millones")) << message->second.toStdString();
+  EXPECT_TRUE(message->text.contains("35 millones")) << message->text.toStdString();
   auto after = all_texts();
   after["numexp"] = " ";
   EXPECT_EQ(after, before);
@@ -248,7 +263,7 @@ TEST_F(AllCherriesTest, ATotalPrizeBeyond32BitsWritesNothing) {
   type_count("21474837");
   const auto message = message_from([&] { button("Simular")->click(); });
   ASSERT_TRUE(message);
-  EXPECT_TRUE(message->second.contains("2.147.483.647 pesetas")) << message->second.toStdString();
+  EXPECT_TRUE(message->text.contains("2.147.483.647 pesetas")) << message->text.toStdString();
   EXPECT_EQ(text_of("limon"), " ");
   EXPECT_EQ(text_of("premed"), " ");
 }
@@ -261,6 +276,8 @@ TEST_F(WindowTest, AccessKeysAndEnterWorkLikeClicks) {
   // the click follows a moment later.
   QTest::keyClick(&window_, Qt::Key_S, Qt::AltModifier);
   EXPECT_TRUE(QTest::qWaitFor([&] { return text_of("cereza") == "05"; }));
+  QTest::keyClick(&window_, Qt::Key_I, Qt::AltModifier);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return printer_.operations.size() == 28; }));
   QTest::keyClick(&window_, Qt::Key_B, Qt::AltModifier);
   EXPECT_TRUE(QTest::qWaitFor([&] { return text_of("cereza") == ""; }));
   type_count("20");

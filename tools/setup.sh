@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libbenchmark-dev
   fonts-liberation fonts-comic-neue
+  cups-daemon cups-client cups-filters poppler-utils
 )
 
 missing=()

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/run_time_error.h"
+#include "report/printed_report.h"
 #include "ui/error_message.h"
 #include "ui/picture_box.h"
 #include "ui/simulate_command.h"
@@ -91,7 +92,8 @@ class WaitCursor {
 
 }  // namespace
 
-frmzarandola::frmzarandola(RandomSource& source, QWidget* parent) : QDialog(parent), source_(source) {
+frmzarandola::frmzarandola(RandomSource& source, PrinterService& printer, QWidget* parent)
+    : QDialog(parent), source_(source), printer_(printer) {
   register_resources();
   setObjectName(QStringLiteral("frmzarandola"));
   setWindowTitle(QStringLiteral("Zarandola"));
@@ -104,6 +106,7 @@ frmzarandola::frmzarandola(RandomSource& source, QWidget* parent) : QDialog(pare
 
   connect_button("Simular", &frmzarandola::simulate);
   connect_button("Borrar", &frmzarandola::clear);
+  connect_button("Command1", &frmzarandola::print_report);
   connect_button("Command2", &frmzarandola::end_program);
   findChild<QPushButton*>(QStringLiteral("Simular"))->setDefault(true);
   text_box(QStringLiteral("numexp"))->setFocus();
@@ -169,6 +172,12 @@ void frmzarandola::clear() {
                            "limont", "manzanat", "cerezat", "nopret", "premed", "espemat"})
     text_box(QString::fromUtf8(name))->setText(QString());
   text_box(QStringLiteral("numexp"))->setFocus();
+}
+
+void frmzarandola::print_report() {
+  const PrintedReport report([this](const char* field) { return text_box(QString::fromUtf8(field))->text(); });
+  WaitCursor wait;
+  report.print_on(printer_);
 }
 
 void frmzarandola::end_program() { QCoreApplication::quit(); }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "core/random_source.h"
+#include "report/printer_service.h"
 
 class QLineEdit;
 
@@ -18,7 +19,7 @@ class frmzarandola : public QDialog {
   Q_OBJECT
 
  public:
-  explicit frmzarandola(RandomSource& source, QWidget* parent = nullptr);
+  frmzarandola(RandomSource& source, PrinterService& printer, QWidget* parent = nullptr);
 
   // One of the fifteen text boxes, by its name.
   QLineEdit* text_box(const QString& name) const;
@@ -36,9 +37,11 @@ class frmzarandola : public QDialog {
 
   void simulate();
   void clear();
+  void print_report();
   void end_program();
 
   RandomSource& source_;
+  PrinterService& printer_;
   QHash<QString, QLineEdit*> text_boxes_;
 };
 

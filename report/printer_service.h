@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zarandola {
+
+// The default printer as the report sees it. The first output of a document
+// begins it; end_document sends the page. An operation that fails throws
+// RunTimeError of kind Printer after cancelling the unfinished document, so
+// that no half page comes out.
+class PrinterService {
+ public:
+  virtual ~PrinterService() = default;
+  virtual void set_font_name(const QString& name) = 0;
+  // Also the height of the blank lines that follow.
+  virtual void set_font_size(float points) = 0;
+  virtual void print_blank_line() = 0;
+  // Draws the items one after another from the indent, counted in character
+  // widths of the current font, then moves to the next line.
+  virtual void print_line(int indent, const QStringList& items) = 0;
+  virtual void end_document() = 0;
+};
+
+}  // namespace zarandola

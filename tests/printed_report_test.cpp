@@ -1,0 +1,98 @@
+#include "report/printed_report.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "recording_printer.h"
+
+namespace zarandola {
+namespace {
+
+using testing::RecordingPrinter;
+
+using Fields = std::map<std::string, QString>;
+
+const Fields worked_example{{"numexp", "20"},    {"limon", "01"},    {"manzana", "02"},     {"cereza", "05"},
+                            {"nopre", "12"},     {"limonp", "5,00"}, {"manzanap", "10,00"}, {"cerezap", "25,00"},
+                            {"noprep", "60,00"}, {"premed", "70,00"}};
+
+std::vector<QString> report_of(const Fields& fields, std::vector<std::string>* reads = nullptr) {
+  RecordingPrinter printer;
+  const PrintedReport report(
+      [&](const char* field) {
+        if (reads) reads->push_back(field);
+        const auto found = fields.find(field);
+        return found == fields.end() ? QString() : found->second;
+      },
+      RegionalSettings::spanish());
+  report.print_on(printer);
+  return printer.operations;
+}
+
+TEST(PrintedReport, PrintsTheWorkedExampleOperationByOperation) {
+  std::vector<std::string> reads;
+  const std::vector<QString> expected{
+      "font Comic Sans MS",
+      "size 14",
+      "blank",
+      "blank",
+      "blank",
+      "30 |LAS RULETAS ZARANDOLA|",
+      "blank",
+      "size 12",
+      "15 |1) RESULTADOS TRAS REALIZAR |20| VECES LA SIMULACIÓN|",
+      "blank",
+      "20 |Se obtiene premio con los limones |01| veces, el |5,00|%|",
+      "20 |Se obtiene premio con las manzanas |02| veces, el |10,00|%|",
+      "20 |Se obtiene premio con las cerezas |05| veces, el |25,00|%|",
+      "20 |No se obtiene ningún premio |12| veces, el |60,00|%|",
+      "blank",
+      "20 |El premio medio ha sido de |70,00| pesetas|",
+      "blank",
+      "blank",
+      "15 |2) RESULTADOS TEÓRICOS|",
+      "blank",
+      "20 |La probabilidad de que coincidan dos limones es |2,78|%|",
+      "20 |La probabilidad de que coincidan dos manzanas es |11,11|%|",
+      "20 |La probabilidad de que coincidan dos cerezas es |25,00|%|",
+      "20 |La probabilidad de que no coincidan las frutas es |61,11|%|",
+      "blank",
+      "20 |En un juego justo, como este, el precio de la tirada debe ser igual a la |",
+      "20 |esperanza matemática del premio, que es de |61| pesetas|",
+      "end",
+  };
+  EXPECT_EQ(report_of(worked_example, &reads), expected);
+  const std::vector<std::string> read_order{"numexp", "limon",   "limonp", "manzana", "manzanap",
+                                            "cereza", "cerezap", "nopre",  "noprep",  "premed"};
+  EXPECT_EQ(reads, read_order);
+}
+
+TEST(PrintedReport, PrintsEmptyFieldsAsNothingAndOtherTextUnchanged) {
+  const std::vector<QString> cleared = report_of({});
+  EXPECT_EQ(cleared.size(), 28u);
+  EXPECT_EQ(cleared[8], "15 |1) RESULTADOS TRAS REALIZAR || VECES LA SIMULACIÓN|");
+  EXPECT_EQ(cleared[10], "20 |Se obtiene premio con los limones || veces, el ||%|");
+  EXPECT_EQ(cleared[26], "20 |esperanza matemática del premio, que es de |61| pesetas|");
+
+  Fields typed = worked_example;
+  for (const auto& [count, printed] : {std::pair{"10000", "10.000"}, {"5", "05"}, {"abc", "abc"}, {" ", " "}}) {
+    typed["numexp"] = count;
+    EXPECT_EQ(report_of(typed)[8], QString("15 |1) RESULTADOS TRAS REALIZAR |%1| VECES LA SIMULACIÓN|").arg(printed))
+        << count;
+  }
+}
+
+TEST(PrintedReport, TwoReportsInARowAreTheSame) {
+  RecordingPrinter printer;
+  const PrintedReport report([](const char*) { return QString("7"); }, RegionalSettings::spanish());
+  report.print_on(printer);
+  report.print_on(printer);
+  ASSERT_EQ(printer.operations.size(), 56u);
+  EXPECT_TRUE(std::equal(printer.operations.begin(), printer.operations.begin() + 28, printer.operations.begin() + 28));
+  EXPECT_EQ(printer.operations[29], "size 14");
+}
+
+}  // namespace
+}  // namespace zarandola

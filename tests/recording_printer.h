@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "core/run_time_error.h"
+#include "report/printer_service.h"
+
+namespace zarandola::testing {
+
+// Writes down every operation, the items of a line between bars; or, once
+// told to refuse, refuses every operation as a printer without paper would.
+class RecordingPrinter final : public PrinterService {
+ public:
+  void set_font_name(const QString& name) override { record("font " + name); }
+  void set_font_size(float points) override { record("size " + QString::number(points)); }
+  void print_blank_line() override { record("blank"); }
+  void print_line(int indent, const QStringList& items) override {
+    record(QString::number(indent) + " |" + items.join(u'|') + "|");
+  }
+  void end_document() override { record("end"); }
+
+  std::vector<QString> operations;
+  bool refuse = false;
+
+ private:
+  void record(const QString& operation) {
+    if (refuse) throw RunTimeError(ErrorKind::Printer, "La impresora se ha quedado sin papel.");
+    operations.push_back(operation);
+  }
+};
+
+}  // namespace zarandola::testing

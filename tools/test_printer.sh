@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# A private CUPS scheduler with one PDF queue set as its default, for the
+# end-to-end printing test; the machine's own printers are left alone.
+#   tools/test_printer.sh start DIR   starts it; pages arrive as DIR/out/page.pdf
+#   tools/test_printer.sh stop DIR    stops it
+# Clients reach it with CUPS_SERVER=DIR/cups.sock in their environment.
+set -euo pipefail
+
+action=${1:?usage: test_printer.sh start|stop DIR}
+dir=${2:?usage: test_printer.sh start|stop DIR}
+queue=zarandola-test
+
+if [ "$action" = stop ]; then
+  if [ -f "$dir/cupsd.pid" ]; then
+    kill "$(cat "$dir/cupsd.pid")" 2>/dev/null || true
+    rm -f "$dir/cupsd.pid"
+  fi
+  exit 0
+fi
+
+mkdir -p "$dir"/{spool,cache,state,tmp,log,out,ppd}
+dir=$(cd "$dir" && pwd)
+cat > "$dir/cups-files.conf" <<CONF
+ServerRoot $dir
+RequestRoot $dir/spool
+CacheDir $dir/cache
+StateDir $dir/state
+TempDir $dir/tmp
+ErrorLog $dir/log/error_log
+AccessLog $dir/log/access_log
+PageLog $dir/log/page_log
+Printcap $dir/printcap
+FileDevice Yes
+User lp
+Group lp
+CONF
+cat > "$dir/cupsd.conf" <<CONF
+Listen $dir/cups.sock
+LogLevel info
+Browsing No
+WebInterface No
+DefaultAuthType None
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+CONF
+chmod 755 "$dir"
+chown -R lp:lp "$dir"/{spool,cache,state,tmp,log,out}
+
+cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" &
+echo $! > "$dir/cupsd.pid"
+export CUPS_SERVER=$dir/cups.sock
+for _ in $(seq 100); do
+  [ -S "$CUPS_SERVER" ] && lpstat -r 2>/dev/null | grep -q 'is running' && break
+  sleep 0.1
+done
+lpadmin -p "$queue" -v "file://$dir/out/page.pdf" -m lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd -E
+lpadmin -d "$queue"
