@@ -6,7 +6,7 @@ test_program=$1
 tools=$(cd "$(dirname "$0")/../tools" && pwd)
 
 printer_dir=$(mktemp -d /tmp/zarandola-printer.XXXXXX)
-trap '"$tools/test_printer.sh" stop "$printer_dir"; rm -rf "$printer_dir"' EXIT
+trap '"$tools/test_printer.sh" stop "$printer_dir"; rm -rf "$printer_dir" || true' EXIT
 "$tools/test_printer.sh" start "$printer_dir"
 
 export CUPS_SERVER=$printer_dir/cups.sock

@@ -12,7 +12,13 @@ queue=zarandola-test
 
 if [ "$action" = stop ]; then
   if [ -f "$dir/cupsd.pid" ]; then
-    kill "$(cat "$dir/cupsd.pid")" 2>/dev/null || true
+    pid=$(cat "$dir/cupsd.pid")
+    kill "$pid" 2>/dev/null || true
+    # Its last files are written while it shuts down: wait for it to go.
+    for _ in $(seq 100); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
     rm -f "$dir/cupsd.pid"
   fi
   exit 0
