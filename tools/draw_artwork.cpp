@@ -20,6 +20,17 @@ const QColor shade(128, 128, 128);
 
 // --- The wheels -----------------------------------------------------------
 
+// A leaf in grey from its stalk to its tip, bulging on each side by the two
+// control points.
+void draw_leaf(QPainter& p, QPointF stalk, QPointF upper, QPointF tip, QPointF lower) {
+  p.setPen(QPen(shade, 1.2));
+  QPainterPath leaf;
+  leaf.moveTo(stalk);
+  leaf.quadTo(upper, tip);
+  leaf.quadTo(lower, stalk);
+  p.drawPath(leaf);
+}
+
 void draw_cherries(QPainter& p) {
   p.setPen(QPen(ink, 1.3));
   p.setBrush(Qt::NoBrush);
@@ -29,12 +40,7 @@ void draw_cherries(QPainter& p) {
   stems.moveTo(5, 4);
   stems.quadTo(3, -4, 2, -10);
   p.drawPath(stems);
-  p.setPen(QPen(shade, 1.2));
-  QPainterPath leaf;
-  leaf.moveTo(2, -10);
-  leaf.quadTo(7, -14, 11, -10);
-  leaf.quadTo(6, -7, 2, -10);
-  p.drawPath(leaf);
+  draw_leaf(p, {2, -10}, {7, -14}, {11, -10}, {6, -7});
   p.setPen(QPen(ink, 1.4));
   p.drawEllipse(QPointF(-5, 8.5), 4.5, 4.5);
   p.drawEllipse(QPointF(5.5, 7.5), 4.5, 4.5);
@@ -55,12 +61,7 @@ void draw_apple(QPainter& p) {
   apple.cubicTo(-11, -7, -4, -9, 0, -5);
   p.drawPath(apple);
   p.drawLine(QPointF(0, -5), QPointF(1.5, -11));
-  p.setPen(QPen(shade, 1.2));
-  QPainterPath leaf;
-  leaf.moveTo(1, -8);
-  leaf.quadTo(5, -13, 9, -11);
-  leaf.quadTo(5, -7, 1, -8);
-  p.drawPath(leaf);
+  draw_leaf(p, {1, -8}, {5, -13}, {9, -11}, {5, -7});
   p.drawArc(QRectF(-7, -3, 5, 6), 100 * 16, 80 * 16);
 }
 
