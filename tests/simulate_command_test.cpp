@@ -42,5 +42,13 @@ TEST(Simulate, RunsNoTrialForACountThatIsNotAWholeNumberFromOne) {
   }
 }
 
+TEST(Simulate, RefusesAtOnceARunWhosePercentagesCannotFit) {
+  for (const char* text : {"85899345", "2147483647"}) {
+    ScriptedRandomSource source({0.0f});
+    EXPECT_EQ(error_kind_of([&] { simulate(text, source, RegionalSettings::spanish()); }), ErrorKind::Overflow) << text;
+    EXPECT_EQ(source.reseeds, 0u) << text;
+  }
+}
+
 }  // namespace
 }  // namespace zarandola

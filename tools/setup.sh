@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   fonts-liberation fonts-comic-neue
   cups-daemon cups-client cups-filters poppler-utils
 )

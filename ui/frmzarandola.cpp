@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "core/run_time_error.h"
@@ -56,6 +57,7 @@ QWidget* make_widget(const ControlSpec& spec) {
     case ControlKind::TextBox: {
       auto* box = new QLineEdit(caption);
       box->setAlignment(spec.alignment | Qt::AlignVCenter);
+      box->setMaxLength(std::numeric_limits<int>::max());  // no limit on what a person may type
       return box;
     }
     case ControlKind::CommandButton:

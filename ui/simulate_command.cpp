@@ -1,5 +1,7 @@
 #include "ui/simulate_command.h"
 
+#include <limits>
+
 #include "core/run_time_error.h"
 #include "core/simulation.h"
 #include "format/number_text.h"
@@ -15,12 +17,22 @@ void require_whole_count(std::int32_t trials, double divisor) {
                        "El número de veces ha de ser un número entero, de 1 en adelante.");
 }
 
+// Past four times the largest count whose percentage fits in 32 bits, one of
+// the four counts must pass it: such a run could only end in the overflow of
+// that percentage, after as much as half a minute of a frozen window.
+void require_countable_run(std::int32_t trials) {
+  constexpr std::int32_t largest_percentable_count = std::numeric_limits<std::int32_t>::max() / 100;
+  if (trials > 4 * largest_percentable_count)
+    throw RunTimeError(ErrorKind::Overflow, "Con tantas tiradas los porcentajes no caben en las sumas del programa.");
+}
+
 }  // namespace
 
 SimulationResults simulate(const QString& count_text, RandomSource& source, const RegionalSettings& settings) {
   const std::int32_t trials = text_to_int32(count_text, settings);
   const double divisor = text_to_double(count_text, settings);
   require_whole_count(trials, divisor);
+  require_countable_run(trials);
 
   const SimulationTally tally = run_simulation(trials, source);
   const float average = average_prize(total_prize(tally), divisor);
