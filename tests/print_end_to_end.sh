@@ -11,4 +11,4 @@ trap '"$tools/test_printer.sh" stop "$printer_dir"; rm -rf "$printer_dir" || tru
 
 export CUPS_SERVER=$printer_dir/cups.sock
 export ZARANDOLA_TEST_PAGE=$printer_dir/out/page.pdf
-"$test_program" --gtest_filter=PrintEndToEnd.*
+"$test_program" --gtest_filter=PrintEndToEnd.*:Session.*

@@ -2,12 +2,14 @@
 // CUPS queue that print_end_to_end.sh sets up, and reads the page it made.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTimer>
 
 #include "core/clock_random_source.h"
 #include "modal_message.h"
@@ -46,9 +48,16 @@ double height_of_word(const QString& boxes, const QString& word) {
   return match.hasMatch() ? match.captured(2).toDouble() - match.captured(1).toDouble() : 0;
 }
 
-TEST(PrintEndToEnd, ImprimirSendsTheOnePageReportToTheDefaultPrinter) {
+// Where the test queue puts its pages; a page left by an earlier test is removed.
+QString fresh_page_path() {
   const QString page = qEnvironmentVariable("ZARANDOLA_TEST_PAGE");
-  ASSERT_FALSE(page.isEmpty()) << "run through print_end_to_end.sh";
+  EXPECT_FALSE(page.isEmpty()) << "run through print_end_to_end.sh";
+  QFile::remove(page);
+  return page;
+}
+
+TEST(PrintEndToEnd, ImprimirSendsTheOnePageReportToTheDefaultPrinter) {
+  const QString page = fresh_page_path();
 
   ClockRandomSource source;
   QtPrinterService printer;
@@ -87,6 +96,29 @@ TEST(PrintEndToEnd, ImprimirSendsTheOnePageReportToTheDefaultPrinter) {
 
   const QString boxes = run("pdftotext", {"-bbox", page, "-"});
   EXPECT_GT(height_of_word(boxes, "RULETAS"), 1.1 * height_of_word(boxes, "RESULTADOS"));
+}
+
+// A whole session on the real window, which the sanitizer build also checks
+// for leaks and invalid memory access: start, a run, a clear, a report, quit.
+TEST(Session, StartRunClearPrintAndQuit) {
+  const QString page = fresh_page_path();
+  ClockRandomSource source;
+  QtPrinterService printer;
+  frmzarandola window(source, printer);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.text_box("numexp")->setText("10000");
+  QTest::mouseClick(window.findChild<QPushButton*>("Simular"), Qt::LeftButton);
+  EXPECT_EQ(window.text_box("espemat")->text(), "61,11");
+  QTest::mouseClick(window.findChild<QPushButton*>("Borrar"), Qt::LeftButton);
+  EXPECT_EQ(window.text_box("espemat")->text(), "");
+  QTest::mouseClick(window.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  ASSERT_TRUE(wait_for_page(page));
+  EXPECT_TRUE(run("pdftotext", {page, "-"}).contains("esperanza matemática del premio, que es de 61 pesetas"));
+
+  QTimer::singleShot(0, [&] { QTest::mouseClick(window.findChild<QPushButton*>("Command2"), Qt::LeftButton); });
+  QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
+  EXPECT_EQ(QCoreApplication::exec(), 0) << "Terminar did not end the program";
 }
 
 // Run with CUPS_SERVER naming a scheduler that is not there.

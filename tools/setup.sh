@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   fonts-liberation fonts-comic-neue
   cups-daemon cups-client cups-filters poppler-utils
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()
