@@ -101,7 +101,9 @@ frmzarandola::frmzarandola(RandomSource& source, PrinterService& printer, QWidge
   setWindowTitle(QStringLiteral("Zarandola"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setWindowIcon(QIcon(QStringLiteral(":/zarandola/icon.png")));
+  QIcon icon(QStringLiteral(":/zarandola/icon.png"));
+  icon.addFile(QStringLiteral(":/zarandola/icon-16.png"));
+  setWindowIcon(icon);
   setFixedSize(twips_to_pixels(layout::client_width_twips), twips_to_pixels(layout::client_height_twips));
   install_font_substitutes();
   build_controls();
@@ -161,11 +163,10 @@ void frmzarandola::show_error(const RunTimeError& error) {
 void frmzarandola::reject() { findChild<QPushButton*>(QStringLiteral("Command2"))->click(); }
 
 void frmzarandola::simulate() {
-  SimulationResults results;
-  {
+  const SimulationResults results = [this] {
     WaitCursor wait;
-    results = zarandola::simulate(text_box(QStringLiteral("numexp"))->text(), source_);
-  }
+    return zarandola::simulate(text_box(QStringLiteral("numexp"))->text(), source_);
+  }();
   for (const auto& [field, text] : results) text_box(QString::fromUtf8(field))->setText(text);
 }
 
