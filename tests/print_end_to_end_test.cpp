@@ -48,25 +48,36 @@ double height_of_word(const QString& boxes, const QString& word) {
   return match.hasMatch() ? match.captured(2).toDouble() - match.captured(1).toDouble() : 0;
 }
 
-// Where the test queue puts its pages; a page left by an earlier test is removed.
-QString fresh_page_path() {
-  const QString page = qEnvironmentVariable("ZARANDOLA_TEST_PAGE");
-  EXPECT_FALSE(page.isEmpty()) << "run through print_end_to_end.sh";
-  QFile::remove(page);
-  return page;
-}
+// The program's own window with its real random source and printer.
+class RealWindow : public ::testing::Test {
+ protected:
+  RealWindow() : window(source, printer) {
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+  }
 
-TEST(PrintEndToEnd, ImprimirSendsTheOnePageReportToTheDefaultPrinter) {
-  const QString page = fresh_page_path();
+  void click(const char* button) { QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton); }
+
+  // Where the test queue puts its pages; a page left by an earlier test is removed.
+  static QString fresh_page_path() {
+    const QString page = qEnvironmentVariable("ZARANDOLA_TEST_PAGE");
+    EXPECT_FALSE(page.isEmpty()) << "run through print_end_to_end.sh";
+    QFile::remove(page);
+    return page;
+  }
 
   ClockRandomSource source;
   QtPrinterService printer;
-  frmzarandola window(source, printer);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  frmzarandola window;
+};
+
+using PrintEndToEnd = RealWindow;
+
+TEST_F(PrintEndToEnd, ImprimirSendsTheOnePageReportToTheDefaultPrinter) {
+  const QString page = fresh_page_path();
   window.text_box("numexp")->setText("10000");
-  QTest::mouseClick(window.findChild<QPushButton*>("Simular"), Qt::LeftButton);
-  QTest::mouseClick(window.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  click("Simular");
+  click("Command1");
   ASSERT_TRUE(wait_for_page(page)) << "no page arrived at " << page.toStdString();
 
   EXPECT_TRUE(run("pdfinfo", {page}).contains(QRegularExpression(R"(Pages:\s+1\n)")));
@@ -100,40 +111,34 @@ TEST(PrintEndToEnd, ImprimirSendsTheOnePageReportToTheDefaultPrinter) {
 
 // A whole session on the real window, which the sanitizer build also checks
 // for leaks and invalid memory access: start, a run, a clear, a report, quit.
-TEST(Session, StartRunClearPrintAndQuit) {
+using Session = RealWindow;
+
+TEST_F(Session, StartRunClearPrintAndQuit) {
   const QString page = fresh_page_path();
-  ClockRandomSource source;
-  QtPrinterService printer;
-  frmzarandola window(source, printer);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   window.text_box("numexp")->setText("10000");
-  QTest::mouseClick(window.findChild<QPushButton*>("Simular"), Qt::LeftButton);
+  click("Simular");
   EXPECT_EQ(window.text_box("espemat")->text(), "61,11");
-  QTest::mouseClick(window.findChild<QPushButton*>("Borrar"), Qt::LeftButton);
+  click("Borrar");
   EXPECT_EQ(window.text_box("espemat")->text(), "");
-  QTest::mouseClick(window.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+  click("Command1");
   ASSERT_TRUE(wait_for_page(page));
   EXPECT_TRUE(run("pdftotext", {page, "-"}).contains("esperanza matemática del premio, que es de 61 pesetas"));
 
-  QTimer::singleShot(0, [&] { QTest::mouseClick(window.findChild<QPushButton*>("Command2"), Qt::LeftButton); });
+  QTimer::singleShot(0, [&] { click("Command2"); });
   QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
   EXPECT_EQ(QCoreApplication::exec(), 0) << "Terminar did not end the program";
 }
 
 // Run with CUPS_SERVER naming a scheduler that is not there.
-TEST(NoDefaultPrinter, ImprimirSaysSoAndTheProgramGoesOn) {
-  ClockRandomSource source;
-  QtPrinterService printer;
-  frmzarandola window(source, printer);
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  const auto message = testing::message_from([&] { window.findChild<QPushButton*>("Command1")->click(); });
+using NoDefaultPrinter = RealWindow;
+
+TEST_F(NoDefaultPrinter, ImprimirSaysSoAndTheProgramGoesOn) {
+  const auto message = testing::message_from([&] { click("Command1"); });
   ASSERT_TRUE(message);
   EXPECT_EQ(message->title, "Zarandola");
   EXPECT_TRUE(message->text.contains("No hay ninguna impresora predeterminada")) << message->text.toStdString();
   window.text_box("numexp")->setText("10");
-  window.findChild<QPushButton*>("Simular")->click();
+  click("Simular");
   EXPECT_EQ(window.text_box("limont")->text(), "2,78");
 }
 
