@@ -13,13 +13,10 @@
 #include "recording_printer.h"
 #include "scripted_random_source.h"
 #include "ui/frmzarandola.h"
+#include "window_texts.h"
 
 namespace zarandola {
 namespace {
-
-const char* const all_text_boxes[] = {"numexp",   "limon",    "manzana", "cereza", "nopre",
-                                      "limonp",   "manzanap", "cerezap", "noprep", "limont",
-                                      "manzanat", "cerezat",  "nopret",  "premed", "espemat"};
 
 struct HostileCount {
   QString text;
@@ -74,11 +71,7 @@ TEST(HostileCounts, EachRunsCorrectlyOrLeavesTheWindowAsItWasWithAMessage) {
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   auto* simulate = window.findChild<QPushButton*>("Simular");
-  const auto texts = [&] {
-    std::map<std::string, QString> all;
-    for (const char* name : all_text_boxes) all[name] = window.text_box(name)->text();
-    return all;
-  };
+  const auto texts = [&] { return testing::texts_of(window); };
   const auto count_in = [&](const char* field) {
     return text_to_int32(window.text_box(field)->text(), RegionalSettings::spanish());
   };

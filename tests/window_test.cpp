@@ -18,17 +18,16 @@
 #include "scripted_random_source.h"
 #include "ui/frmzarandola.h"
 #include "ui/picture_box.h"
+#include "window_texts.h"
 
 namespace zarandola {
 namespace {
 
+using testing::all_text_boxes;
 using testing::message_from;
 using testing::RecordingPrinter;
 using testing::ScriptedRandomSource;
 
-const char* const all_text_boxes[] = {"numexp",   "limon",    "manzana", "cereza", "nopre",
-                                      "limonp",   "manzanap", "cerezap", "noprep", "limont",
-                                      "manzanat", "cerezat",  "nopret",  "premed", "espemat"};
 const char* const simulation_fields[] = {"limon",    "manzana", "cereza", "nopre", "limonp",
                                          "manzanap", "cerezap", "noprep", "premed"};
 const char* const theory_fields[] = {"limont", "manzanat", "cerezat", "nopret", "espemat"};
@@ -54,11 +53,7 @@ class WindowTest : public ::testing::Test {
   QString text_of(const char* name) { return window_.text_box(QString::fromUtf8(name))->text(); }
   void type_count(const QString& text) { window_.text_box("numexp")->setText(text); }
 
-  std::map<std::string, QString> all_texts() {
-    std::map<std::string, QString> texts;
-    for (const char* name : all_text_boxes) texts[name] = text_of(name);
-    return texts;
-  }
+  std::map<std::string, QString> all_texts() { return testing::texts_of(window_); }
 
   ScriptedRandomSource source_;
   RecordingPrinter printer_;
