@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the end-to-end printing test against a private CUPS scheduler that it
 # starts and stops itself. Usage: print_end_to_end.sh TEST_PROGRAM
 set -euo pipefail

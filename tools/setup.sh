@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, running and testing the program
 # need. Asks apt only for what is missing, so it is quick when all is there.
 set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   fonts-liberation fonts-comic-neue
   cups-daemon cups-client cups-filters poppler-utils
-  dpkg-dev desktop-file-utils appstream
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

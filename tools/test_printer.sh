@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private CUPS scheduler with one PDF queue set as its default, for the
-# end-to-end printing test; the machine's own printers are left alone.
+# end-to-end printing test; the machine's own printers are left alone. It runs
+# as whoever starts it, root or not, and needs no driver helper of its own.
 #   tools/test_printer.sh start DIR   starts it; pages arrive as DIR/out/page.pdf
 #   tools/test_printer.sh stop DIR    stops it
 # Clients reach it with CUPS_SERVER=DIR/cups.sock in their environment.
@@ -37,8 +39,6 @@ AccessLog $dir/log/access_log
 PageLog $dir/log/page_log
 Printcap $dir/printcap
 FileDevice Yes
-User lp
-Group lp
 CONF
 cat > "$dir/cupsd.conf" <<CONF
 Listen $dir/cups.sock
@@ -56,8 +56,8 @@ DefaultAuthType None
   </Limit>
 </Policy>
 CONF
+# Started by root, the scheduler hands its filters to the lp user, who must reach the spool.
 chmod 755 "$dir"
-chown -R lp:lp "$dir"/{spool,cache,state,tmp,log,out}
 
 cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" &
 echo $! > "$dir/cupsd.pid"
@@ -66,5 +66,5 @@ for _ in $(seq 100); do
   [ -S "$CUPS_SERVER" ] && lpstat -r 2>/dev/null | grep -q 'is running' && break
   sleep 0.1
 done
-lpadmin -p "$queue" -v "file://$dir/out/page.pdf" -m lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd -E
+lpadmin -p "$queue" -v "file://$dir/out/page.pdf" -P /usr/share/ppd/cupsfilters/Generic-PDF_Printer-PDF.ppd -E
 lpadmin -d "$queue"
