@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package in the build folder, checks what it holds and
-# declares, and starts the program unpacked from it (offscreen) to see it run.
+# declares, holds it to lintian, and starts the program unpacked from it
+# (offscreen) to see it run and quit cleanly.
 # Usage: tools/check_package.sh BUILD_DIR
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
@@ -14,13 +16,21 @@ echo "built $(basename "$deb")"
 
 contents=$(dpkg-deb -c "$deb")
 for file in ./usr/bin/zarandola ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
-  ./usr/share/icons/hicolor/16x16/apps/$id.png ./usr/share/icons/hicolor/32x32/apps/$id.png; do
+  ./usr/share/icons/hicolor/16x16/apps/$id.png ./usr/share/icons/hicolor/32x32/apps/$id.png \
+  ./usr/share/man/man1/zarandola.1.gz ./usr/share/doc/zarandola/changelog.gz ./usr/share/doc/zarandola/copyright; do
   grep -q " $file\$" <<<"$contents" || { echo "the package lacks $file"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for dependency in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins fonts-liberation fonts-comic-neue; do
+for dependency in libqt6widgets6 libqt6printsupport6 qt6-qpa-plugins qt6-translations-l10n fonts-liberation fonts-comic-neue; do
   grep -q "$dependency" <<<"$depends" || { echo "the package does not depend on $dependency: $depends"; exit 1; }
 done
+
+# Debian's own checks: any error or warning fails the package.
+if ! lintian --fail-on error,warning --tag-display-limit 0 "$deb"; then
+  echo "lintian does not accept the package"
+  exit 1
+fi
+echo "lintian accepts the package"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -28,11 +38,16 @@ dpkg-deb -x "$deb" "$scratch"
 desktop-file-validate "$scratch/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$scratch/usr/share/metainfo/$id.metainfo.xml"
 
-# A desktop program runs until it is closed: still running after three seconds is success.
+# A desktop program runs until it is closed: still running after three seconds,
+# then ending with status 0 when the session asks it to, is success.
+QT_QPA_PLATFORM=offscreen "$scratch/usr/bin/zarandola" &
+pid=$!
+sleep 3
+kill -TERM "$pid" 2>/dev/null || { echo "the unpacked program ended early"; exit 1; }
 status=0
-QT_QPA_PLATFORM=offscreen timeout 3 "$scratch/usr/bin/zarandola" || status=$?
-if [ "$status" -ne 124 ]; then
-  echo "the unpacked program ended early with status $status"
+wait "$pid" || status=$?
+if [ "$status" -ne 0 ]; then
+  echo "the unpacked program did not quit cleanly: status $status"
   exit 1
 fi
-echo "the unpacked program ran"
+echo "the unpacked program ran and quit cleanly"
