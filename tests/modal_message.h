@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <functional>
 #include <optional>
@@ -13,6 +16,7 @@ namespace zarandola::testing {
 struct ModalMessage {
   QString title;
   QString text;  // the message and its advice, a line apart
+  QStringList buttons;
 };
 
 // Runs the action and answers the message box that it opens, if any.
@@ -20,7 +24,8 @@ inline std::optional<ModalMessage> message_from(const std::function<void()>& act
   std::optional<ModalMessage> seen;
   QTimer::singleShot(0, [&] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      seen = ModalMessage{box->windowTitle(), box->text() + "\n" + box->informativeText()};
+      seen = ModalMessage{box->windowTitle(), box->text() + "\n" + box->informativeText(), {}};
+      for (const QAbstractButton* button : box->buttons()) seen->buttons << button->text();
       box->accept();
     }
   });

@@ -1,12 +1,17 @@
-// Runs GoogleTest inside a QApplication, offscreen and in a Spanish setting.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Runs GoogleTest inside a QApplication, offscreen and in a Spanish setting,
+// with Qt's own texts in Spanish as the program has them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+
+#include "ui/application.h"
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("LC_ALL", "es_ES.UTF-8");
   QApplication app(argc, argv);
+  zarandola::install_spanish_qt_texts(app);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

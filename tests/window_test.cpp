@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -5,12 +6,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "modal_message.h"
@@ -206,6 +209,17 @@ TEST_F(WindowTest, ARefusingPrinterShowsItsReasonAndTheProgramGoesOn) {
   type_count("20");
   button("Simular")->click();
   EXPECT_EQ(text_of("premed"), "70,00");
+}
+
+TEST_F(WindowTest, QtsOwnTextsAreInSpanish) {
+  type_count("abc");
+  const auto message = message_from([&] { button("Simular")->click(); });
+  ASSERT_TRUE(message);
+  EXPECT_EQ(message->buttons, QStringList{"Aceptar"});
+  const std::unique_ptr<QMenu> menu(window_.text_box("numexp")->createStandardContextMenu());
+  QStringList entries;
+  for (const QAction* action : menu->actions()) entries << action->text().remove(u'&').section(u'\t', 0, 0);
+  EXPECT_TRUE(entries.contains("Copiar") && entries.contains("Pegar")) << entries.join(", ").toStdString();
 }
 
 struct BadCount {

@@ -1,11 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 
 #include "core/clock_random_source.h"
 #include "report/qt_printer_service.h"
+#include "ui/application.h"
 #include "ui/frmzarandola.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  zarandola::install_spanish_qt_texts(app);
+  zarandola::quit_on_termination_signals(app);
   zarandola::ClockRandomSource random_source;
   zarandola::QtPrinterService printer;
   zarandola::frmzarandola window(random_source, printer);

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/application.h"
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSocketNotifier>
+#include <QTranslator>
+#include <csignal>
+
+namespace zarandola {
+namespace {
+
+// A signal handler may only write to a descriptor; the event loop reads the
+// other end and quits from there.
+int signal_socket[2] = {-1, -1};
+
+void on_termination_signal(int) {
+  const char byte = 1;
+  [[maybe_unused]] const auto written = ::write(signal_socket[1], &byte, 1);
+}
+
+}  // namespace
+
+bool install_spanish_qt_texts(QCoreApplication& application) {
+  auto* translator = new QTranslator(&application);
+  if (!translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete translator;
+    return false;
+  }
+  return QCoreApplication::installTranslator(translator);
+}
+
+void quit_on_termination_signals(QCoreApplication& application) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_socket) != 0) return;
+  auto* notifier = new QSocketNotifier(signal_socket[0], QSocketNotifier::Read, &application);
+  QObject::connect(notifier, &QSocketNotifier::activated, &application, [] { QCoreApplication::quit(); });
+  struct sigaction action {};
+  action.sa_handler = on_termination_signal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &action, nullptr);
+  sigaction(SIGINT, &action, nullptr);
+}
+
+}  // namespace zarandola
