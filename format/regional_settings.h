@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QChar>
@@ -17,6 +18,7 @@ struct RegionalSettings {
   // The locale's own separators; the C locale has no regional format of its
   // own, so it gets the Spanish one, which matches the program's language.
   static RegionalSettings of_locale(const QLocale& locale);
+  // The user's numeric setting; with C or POSIX numbers, or none, the Spanish one.
   static RegionalSettings system();
 };
 

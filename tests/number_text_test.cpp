@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "format/number_text.h"
 
 #include <gtest/gtest.h>
 
 #include <QLocale>
+#include <QProcess>
 #include <limits>
 
 #include "core/game_model.h"
@@ -119,6 +121,35 @@ TEST(RegionalSettings, TakesTheLocaleSeparatorsAndSpanishForTheCLocale) {
   const RegionalSettings spain = RegionalSettings::of_locale(QLocale(QLocale::Spanish, QLocale::Spain));
   EXPECT_EQ(spain.decimal_separator, u',');
   EXPECT_EQ(spain.group_separator, u'.');
+}
+
+// The separators of a program started with only these variables set.
+QString separators_with(const QStringList& variables) {
+  QProcessEnvironment environment;
+  for (const QString& variable : variables) environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+  QProcess probe;
+  probe.setProcessEnvironment(environment);
+  probe.start(QStringLiteral(REGIONAL_SETTINGS_PROBE), {});
+  EXPECT_TRUE(probe.waitForFinished(10000));
+  return QString::fromUtf8(probe.readAllStandardOutput());
+}
+
+TEST(RegionalSettings, FollowTheNumericSettingAloneAndFallBackToSpanish) {
+  const struct {
+    QStringList environment;
+    const char* separators;  // decimal, then thousands
+  } cases[] = {
+      {{"LANG=es_ES.UTF-8"}, ",."},
+      {{"LANG=en_US.UTF-8"}, ".,"},
+      {{"LANG=C"}, ",."},
+      {{}, ",."},
+      {{"LANG=C", "LC_NUMERIC=en_US.UTF-8"}, ".,"},
+      {{"LANG=en_GB.UTF-8", "LC_MESSAGES=C"}, ".,"},
+      {{"LC_ALL=es_ES.UTF-8", "LC_NUMERIC=en_US.UTF-8", "LANG=en_US.UTF-8"}, ",."},
+      {{"LC_ALL=POSIX", "LANG=en_US.UTF-8"}, ",."},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(separators_with(c.environment), c.separators) << c.environment.join(u' ').toStdString();
 }
 
 }  // namespace
