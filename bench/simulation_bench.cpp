@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nanoseconds per trial of the simulation, against a floor without reseeds
 // and a straightforward reference. Run: build/bench/simulation_bench
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever a person types as the trial count, "Simular" either runs that many
 // trials or says clearly what is wrong and leaves every field as it was.
 #include <gtest/gtest.h>

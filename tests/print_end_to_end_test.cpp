@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the report from the real window on the default printer, a private
 // CUPS queue that print_end_to_end.sh sets up, and reads the page it made.
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds the program, its tests and benchmarks.
 # Usage: tools/build.sh [--sanitize]   (prints the build folder on its last line)
 set -euo pipefail

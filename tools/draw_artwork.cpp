@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's artwork: the picture of the two wheels and the icon.
 // Usage: draw_artwork OUTPUT_FOLDER   (writes wheels.png, icon.png,
 // icon-16.png and zarandola.ico there; the results are kept in ui/resources)

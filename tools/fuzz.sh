@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz target with clang under AddressSanitizer and UBSan, and runs
 # it for a bounded time on the seed corpus kept in tests/fuzz/corpus.
 # Usage: tools/fuzz.sh BUILD_DIR SECONDS

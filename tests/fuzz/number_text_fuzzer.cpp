@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds any text to the number conversions, in a Spanish and an English
 // setting: each text converts or raises the program's own type-mismatch or
 // overflow error, formatting a text never fails, and a text that reads as a
