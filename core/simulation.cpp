@@ -1,30 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/simulation.h"
 
-#include <array>
-
 #include "core/checked_math.h"
 
 namespace zarandola {
-
-SimulationTally run_simulation(std::int32_t trial_count, RandomSource& source) {
-  // Counted by outcome index, so that a trial costs no branch on its outcome.
-  // A counter cannot overflow: none passes the trial number, which fails first.
-  std::array<std::int32_t, 4> counts{};
-  for (std::int32_t trial = 1; trial <= trial_count;
-       trial = checked::add(trial, 1, "El número de veces es demasiado grande para contar las tiradas.")) {
-    source.reseed_from_clock();
-    const Fruit first = draw_fruit(source.next_single());
-    const Fruit second = draw_fruit(source.next_single());
-    ++counts[static_cast<std::size_t>(classify_trial(first, second))];
-  }
-  return SimulationTally{
-      .cherry_pairs = counts[static_cast<std::size_t>(TrialOutcome::CherryPair)],
-      .apple_pairs = counts[static_cast<std::size_t>(TrialOutcome::ApplePair)],
-      .lemon_pairs = counts[static_cast<std::size_t>(TrialOutcome::LemonPair)],
-      .no_prize = counts[static_cast<std::size_t>(TrialOutcome::NoPrize)],
-  };
-}
 
 std::int32_t total_prize(const SimulationTally& tally) {
   constexpr const char* too_much = "La suma de los premios pasa del máximo de 2.147.483.647 pesetas.";

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 
+#include "core/checked_math.h"
 #include "core/game_model.h"
 #include "core/random_source.h"
 
@@ -17,9 +21,39 @@ struct SimulationTally {
 };
 
 // Runs trial_count trials (none when it is 0 or negative), each a reseed and
-// one draw per wheel. Throws Overflow when the trial number would pass the
-// 32-bit range, that is for a count of 2147483647 after its last trial.
-SimulationTally run_simulation(std::int32_t trial_count, RandomSource& source);
+// one draw per wheel, first wheel first. Throws Overflow when the trial number
+// would pass the 32-bit range, that is for a count of 2147483647 after its
+// last trial.
+template <RandomSource Source>
+SimulationTally run_simulation(std::int32_t trial_count, Source& source) {
+  // Counted by outcome index, so that a trial costs no branch on its outcome.
+  // A counter cannot overflow: none passes the trial number, which fails first.
+  std::array<std::int32_t, 4> counts{};
+  for (std::int32_t trial = 1; trial <= trial_count;
+       trial = checked::add(trial, 1, "El número de veces es demasiado grande para contar las tiradas.")) {
+    source.reseed_from_clock();
+    const Fruit first = draw_fruit(source.next_single());
+    const Fruit second = draw_fruit(source.next_single());
+    ++counts[static_cast<std::size_t>(classify_trial(first, second))];
+  }
+  const auto count_of = [&](TrialOutcome outcome) { return counts[static_cast<std::size_t>(outcome)]; };
+  return SimulationTally{
+      .cherry_pairs = count_of(TrialOutcome::CherryPair),
+      .apple_pairs = count_of(TrialOutcome::ApplePair),
+      .lemon_pairs = count_of(TrialOutcome::LemonPair),
+      .no_prize = count_of(TrialOutcome::NoPrize),
+  };
+}
+
+// Runs whole simulations on one source. The window holds one of these: a
+// single indirect call a run, while the trial loop inside is compiled for the
+// concrete source.
+using TrialRunner = std::function<SimulationTally(std::int32_t trial_count)>;
+
+template <RandomSource Source>
+TrialRunner runner_on(Source& source) {
+  return [&source](std::int32_t trial_count) { return run_simulation(trial_count, source); };
+}
 
 // The prize money of a run, in pesetas; throws Overflow beyond 32 bits.
 std::int32_t total_prize(const SimulationTally& tally);

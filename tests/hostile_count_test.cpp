@@ -68,7 +68,7 @@ std::vector<HostileCount> hostile_counts() {
 TEST(HostileCounts, EachRunsCorrectlyOrLeavesTheWindowAsItWasWithAMessage) {
   testing::ScriptedRandomSource source({0.1f, 0.6f, 0.95f, 0.95f});  // one lemon pair every other trial
   testing::RecordingPrinter printer;
-  frmzarandola window(source, printer);
+  frmzarandola window(runner_on(source), printer);
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   auto* simulate = window.findChild<QPushButton*>("Simular");

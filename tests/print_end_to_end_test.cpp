@@ -52,7 +52,7 @@ double height_of_word(const QString& boxes, const QString& word) {
 // The program's own window with its real random source and printer.
 class RealWindow : public ::testing::Test {
  protected:
-  RealWindow() : window(source, printer) {
+  RealWindow() : window(runner_on(source), printer) {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
   }

@@ -5,17 +5,15 @@
 #include <utility>
 #include <vector>
 
-#include "core/random_source.h"
-
 namespace zarandola::testing {
 
 // Hands out a fixed cycle of values and counts what the simulation asked of it.
-class ScriptedRandomSource final : public RandomSource {
+class ScriptedRandomSource {
  public:
   explicit ScriptedRandomSource(std::vector<float> cycle) : cycle_(std::move(cycle)) {}
 
-  void reseed_from_clock() override { ++reseeds; }
-  float next_single() override { return cycle_[draws++ % cycle_.size()]; }
+  void reseed_from_clock() { ++reseeds; }
+  float next_single() { return cycle_[draws++ % cycle_.size()]; }
 
   std::size_t reseeds = 0;
   std::size_t draws = 0;

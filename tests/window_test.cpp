@@ -46,7 +46,7 @@ std::vector<float> twenty_trials_script() {
 class WindowTest : public ::testing::Test {
  protected:
   explicit WindowTest(std::vector<float> script = twenty_trials_script())
-      : source_(std::move(script)), window_(source_, printer_) {
+      : source_(std::move(script)), window_(runner_on(source_), printer_) {
     window_.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
   }

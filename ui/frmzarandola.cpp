@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <limits>
+#include <utility>
 #include <vector>
 
 #include "core/run_time_error.h"
@@ -95,8 +96,8 @@ class WaitCursor {
 
 }  // namespace
 
-frmzarandola::frmzarandola(RandomSource& source, PrinterService& printer, QWidget* parent)
-    : QDialog(parent), source_(source), printer_(printer) {
+frmzarandola::frmzarandola(TrialRunner run_trials, PrinterService& printer, QWidget* parent)
+    : QDialog(parent), run_trials_(std::move(run_trials)), printer_(printer) {
   register_resources();
   setObjectName(QStringLiteral("frmzarandola"));
   setWindowTitle(QStringLiteral("Zarandola"));
@@ -166,7 +167,7 @@ void frmzarandola::reject() { findChild<QPushButton*>(QStringLiteral("Command2")
 void frmzarandola::simulate() {
   const SimulationResults results = [this] {
     WaitCursor wait;
-    return zarandola::simulate(text_box(QStringLiteral("numexp"))->text(), source_);
+    return zarandola::simulate(text_box(QStringLiteral("numexp"))->text(), run_trials_);
   }();
   for (const auto& [field, text] : results) text_box(QString::fromUtf8(field))->setText(text);
 }

@@ -5,7 +5,7 @@
 #include <QHash>
 #include <QString>
 
-#include "core/random_source.h"
+#include "core/simulation.h"
 #include "report/printer_service.h"
 
 class QLineEdit;
@@ -20,7 +20,7 @@ class frmzarandola : public QDialog {
   Q_OBJECT
 
  public:
-  frmzarandola(RandomSource& source, PrinterService& printer, QWidget* parent = nullptr);
+  frmzarandola(TrialRunner run_trials, PrinterService& printer, QWidget* parent = nullptr);
 
   // One of the fifteen text boxes, by its name.
   QLineEdit* text_box(const QString& name) const;
@@ -41,7 +41,7 @@ class frmzarandola : public QDialog {
   void print_report();
   void end_program();
 
-  RandomSource& source_;
+  TrialRunner run_trials_;
   PrinterService& printer_;
   QHash<QString, QLineEdit*> text_boxes_;
 };

@@ -12,7 +12,7 @@ int main(int argc, char* argv[]) {
   zarandola::quit_on_termination_signals(app);
   zarandola::ClockRandomSource random_source;
   zarandola::QtPrinterService printer;
-  zarandola::frmzarandola window(random_source, printer);
+  zarandola::frmzarandola window(zarandola::runner_on(random_source), printer);
   window.show();
   return app.exec();
 }

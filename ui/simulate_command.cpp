@@ -29,13 +29,13 @@ void require_countable_run(std::int32_t trials) {
 
 }  // namespace
 
-SimulationResults simulate(const QString& count_text, RandomSource& source, const RegionalSettings& settings) {
+SimulationResults simulate(const QString& count_text, const TrialRunner& run_trials, const RegionalSettings& settings) {
   const std::int32_t trials = text_to_int32(count_text, settings);
   const double divisor = text_to_double(count_text, settings);
   require_whole_count(trials, divisor);
   require_countable_run(trials);
 
-  const SimulationTally tally = run_simulation(trials, source);
+  const SimulationTally tally = run_trials(trials);
   const float average = average_prize(total_prize(tally), divisor);
   const auto count = [&](std::int32_t value) { return format_number(value, count_pattern, settings); };
   const auto percentage = [&](double value) { return format_number(value, percent_pattern, settings); };

@@ -4,7 +4,7 @@
 #include <QString>
 #include <array>
 
-#include "core/random_source.h"
+#include "core/simulation.h"
 #include "format/regional_settings.h"
 
 namespace zarandola {
@@ -21,7 +21,7 @@ using SimulationResults = std::array<FieldText, 14>;
 // Everything that "Simular" shows for the typed trial count, computed before
 // any field is written, so that an error leaves the window as it was. The
 // count must be a whole number from 1 up; anything else throws RunTimeError.
-SimulationResults simulate(const QString& count_text, RandomSource& source,
+SimulationResults simulate(const QString& count_text, const TrialRunner& run_trials,
                            const RegionalSettings& settings = RegionalSettings::system());
 
 }  // namespace zarandola
