@@ -14,7 +14,7 @@ using testing::ScriptedRandomSource;
 
 TEST(Simulate, AWholeCountWithDecimalZerosRunsThatManyTrials) {
   ScriptedRandomSource source({0.0f});
-  const SimulationResults results = simulate("2,00", source, RegionalSettings::spanish());
+  const SimulationResults results = simulate("2,00", runner_on(source), RegionalSettings::spanish());
   EXPECT_EQ(source.reseeds, 2u);
   EXPECT_EQ(results[2].text, "02");
   EXPECT_EQ(results[6].text, "100,00");
@@ -22,7 +22,7 @@ TEST(Simulate, AWholeCountWithDecimalZerosRunsThatManyTrials) {
 
 TEST(Simulate, WritesInTheUsersRegionalFormat) {
   ScriptedRandomSource source({0.95f, 0.95f, 0.1f, 0.6f, 0.1f, 0.6f});
-  const SimulationResults results = simulate("1,500", source, RegionalSettings::english());
+  const SimulationResults results = simulate("1,500", runner_on(source), RegionalSettings::english());
   const std::vector<std::pair<std::string, QString>> expected{
       {"limon", "500"},     {"manzana", "00"},   {"cereza", "00"},     {"nopre", "1,000"},  {"limonp", "33.33"},
       {"manzanap", "0.00"}, {"cerezap", "0.00"}, {"noprep", "66.67"},  {"limont", "2.78"},  {"manzanat", "11.11"},
@@ -34,10 +34,22 @@ TEST(Simulate, WritesInTheUsersRegionalFormat) {
   }
 }
 
+TEST(Simulate, ShowsTheAveragePrizeAsASingleNotADouble) {
+  // 244,100 pesetas over 4,000 trials: the double 61.025 would show 61,02, the single 61.025002 shows 61,03.
+  std::vector<float> script;
+  for (int i = 0; i < 2441; ++i) script.insert(script.end(), {0.1f, 0.1f});
+  for (int i = 0; i < 1559; ++i) script.insert(script.end(), {0.1f, 0.6f});
+  ScriptedRandomSource source(std::move(script));
+  const SimulationResults results = simulate("4000", runner_on(source), RegionalSettings::spanish());
+  EXPECT_EQ(results[12].field, std::string("premed"));
+  EXPECT_EQ(results[12].text, "61,03");
+}
+
 TEST(Simulate, RunsNoTrialForACountThatIsNotAWholeNumberFromOne) {
   for (const char* text : {"0", "-5", "0,4", "2,5", "-0,6"}) {
     ScriptedRandomSource source({0.0f});
-    EXPECT_EQ(error_kind_of([&] { simulate(text, source, RegionalSettings::spanish()); }), ErrorKind::InvalidTrialCount)
+    EXPECT_EQ(error_kind_of([&] { simulate(text, runner_on(source), RegionalSettings::spanish()); }),
+              ErrorKind::InvalidTrialCount)
         << text;
     EXPECT_EQ(source.reseeds, 0u) << text;
   }
@@ -46,7 +58,9 @@ TEST(Simulate, RunsNoTrialForACountThatIsNotAWholeNumberFromOne) {
 TEST(Simulate, RefusesAtOnceARunWhosePercentagesCannotFit) {
   for (const char* text : {"85899345", "2147483647"}) {
     ScriptedRandomSource source({0.0f});
-    EXPECT_EQ(error_kind_of([&] { simulate(text, source, RegionalSettings::spanish()); }), ErrorKind::Overflow) << text;
+    EXPECT_EQ(error_kind_of([&] { simulate(text, runner_on(source), RegionalSettings::spanish()); }),
+              ErrorKind::Overflow)
+        << text;
     EXPECT_EQ(source.reseeds, 0u) << text;
   }
 }

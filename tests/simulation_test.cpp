@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 #include "error_kind_of.h"
 #include "scripted_random_source.h"
@@ -31,11 +32,23 @@ TEST(RunSimulation, NoTrialAndNoDrawForZeroOrNegativeCounts) {
   }
 }
 
+// Writes down each call that a run makes: R for a reseed, D for a draw.
+struct CallLog {
+  void reseed_from_clock() { calls += 'R'; }
+  float next_single() {
+    calls += 'D';
+    return 0.5f;
+  }
+  std::string calls;
+};
+
 TEST(RunSimulation, EachTrialReseedsThenDrawsOncePerWheel) {
-  ScriptedRandomSource one({0.5f, 0.5f});
+  CallLog one;
   expect_tally(run_simulation(1, one), 0, 1, 0, 0);
-  EXPECT_EQ(one.reseeds, 1u);
-  EXPECT_EQ(one.draws, 2u);
+  EXPECT_EQ(one.calls, "RDD");
+  CallLog three;
+  run_simulation(3, three);
+  EXPECT_EQ(three.calls, "RDDRDDRDD");
 
   ScriptedRandomSource many({0.0f});
   expect_tally(run_simulation(1000, many), 1000, 0, 0, 0);
