@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "core/run_time_error.h"
+#include "errors/run_time_error.h"
 
 // Money and counts are signed 32-bit and never wrap: every sum, product and
 // quotient that computes them goes through these helpers.

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "core/run_time_error.h"
+#include "errors/run_time_error.h"
 
 namespace zarandola {
 namespace {

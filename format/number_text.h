@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringView>
 #include <cstdint>
-#include <string_view>
 
 #include "format/regional_settings.h"
 
@@ -12,19 +11,18 @@
 // program's three display patterns, in the user's regional format.
 namespace zarandola {
 
-// One of the three display patterns, with what its text means: the number of
-// integer digits always written, the number of decimals, and whether the
-// integer part is grouped in threes.
+// One of the three display patterns: the number of integer digits always
+// written, the number of decimals, and whether the integer part is grouped in
+// threes.
 struct DisplayPattern {
-  std::string_view text;
   int integer_zeros;
   int decimals;
   bool grouped;
 };
 
-inline constexpr DisplayPattern count_pattern{"#,#00", 2, 0, true};
-inline constexpr DisplayPattern percent_pattern{"0.00", 1, 2, false};
-inline constexpr DisplayPattern money_pattern{"#,#00.00", 2, 2, true};
+inline constexpr DisplayPattern count_pattern{2, 0, true};     // "#,#00"
+inline constexpr DisplayPattern percent_pattern{1, 2, false};  // "0.00"
+inline constexpr DisplayPattern money_pattern{2, 2, true};     // "#,#00.00"
 
 // Both accept blanks around the number, a leading + or -, digits with or
 // without the regional thousands separator (in groups of three), and the

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "core/run_time_error.h"
+#include "errors/run_time_error.h"
 
 namespace zarandola::testing {
 

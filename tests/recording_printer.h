@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "core/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "report/printer_service.h"
 
 namespace zarandola::testing {

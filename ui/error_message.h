@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "core/run_time_error.h"
+#include "errors/run_time_error.h"
 
 namespace zarandola {
 

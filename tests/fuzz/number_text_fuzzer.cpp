@@ -10,7 +10,7 @@
 #include <limits>
 #include <optional>
 
-#include "core/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "format/number_text.h"
 
 namespace {
