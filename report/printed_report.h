@@ -2,33 +2,42 @@
 #pragma once
 
 #include <QString>
-#include <functional>
+#include <QStringList>
+#include <vector>
 
-#include "format/number_text.h"
 #include "format/regional_settings.h"
 #include "report/printer_service.h"
 
 namespace zarandola {
 
-// The one-page report of "Imprimir": the figures as the window's fields show
-// them, each read when its line is due, and the theoretical results.
-class PrintedReport {
- public:
-  // The current text of a field of the window, by its name.
-  using FieldReader = std::function<QString(const char* field)>;
-
-  explicit PrintedReport(FieldReader read_field, RegionalSettings settings = RegionalSettings::system());
-
-  void print_on(PrinterService& printer) const;
-
- private:
-  QString field_as(const char* field, const DisplayPattern& pattern) const;
-  void print_outcome_line(PrinterService& printer, const char* sentence, const char* count_field,
-                          const char* percent_field) const;
-  void print_theory_line(PrinterService& printer, const char* sentence, double percent) const;
-
-  FieldReader read_field_;
-  RegionalSettings settings_;
+// The ten fields that the report prints, as the window shows them at the click.
+struct ReportFields {
+  QString numexp;
+  QString limon, limonp;
+  QString manzana, manzanap;
+  QString cereza, cerezap;
+  QString nopre, noprep;
+  QString premed;
 };
+
+// One line of the page at its size; a blank line has no items.
+struct PageLine {
+  float points;
+  int indent;
+  QStringList items;
+};
+
+struct Page {
+  QString font_name;
+  std::vector<PageLine> lines;
+};
+
+// The one-page report of "Imprimir": the figures as the fields show them, and
+// the theoretical results, every text in place.
+Page report_page(const ReportFields& fields, const RegionalSettings& settings = RegionalSettings::system());
+
+// Hands the page to the printer: the face, then each line, with the size set
+// at the start and wherever it changes, then the end of the document.
+void print_page(const Page& page, PrinterService& printer);
 
 }  // namespace zarandola

@@ -26,7 +26,6 @@ struct HostileCount {
 };
 
 std::vector<HostileCount> hostile_counts() {
-  const QString not_a_number = QStringLiteral("no es un número");
   return {
       {QString(100000, u'7'), 0, "demasiado grande"},
       {QString(100000, u'a'), 0, "no es un número"},
@@ -73,23 +72,23 @@ TEST(HostileCounts, EachRunsCorrectlyOrLeavesTheWindowAsItWasWithAMessage) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   auto* simulate = window.findChild<QPushButton*>("Simular");
   const auto texts = [&] { return testing::texts_of(window); };
-  const auto count_in = [&](const char* field) {
-    return text_to_int32(window.text_box(field)->text(), RegionalSettings::spanish());
-  };
+  const TextBoxes& boxes = window.text_boxes();
+  const auto count_in = [&](const QLineEdit* box) { return text_to_int32(box->text(), RegionalSettings::spanish()); };
 
   for (const HostileCount& hostile : hostile_counts()) {
     const std::string shown = hostile.text.left(20).toStdString();
-    window.text_box("numexp")->setText(hostile.text);
-    ASSERT_EQ(window.text_box("numexp")->text(), hostile.text) << shown << ": a text box cut what was typed";
+    boxes.numexp->setText(hostile.text);
+    ASSERT_EQ(boxes.numexp->text(), hostile.text) << shown << ": a text box cut what was typed";
     const auto before = texts();
     const std::size_t reseeds_before = source.reseeds;
     const auto message = testing::message_from([&] { simulate->click(); });
     if (hostile.trials > 0) {
       EXPECT_FALSE(message) << shown << ": " << (message ? message->text.toStdString() : "");
       EXPECT_EQ(source.reseeds - reseeds_before, static_cast<std::size_t>(hostile.trials)) << shown;
-      EXPECT_EQ(count_in("limon") + count_in("manzana") + count_in("cereza") + count_in("nopre"), hostile.trials)
+      EXPECT_EQ(count_in(boxes.limon) + count_in(boxes.manzana) + count_in(boxes.cereza) + count_in(boxes.nopre),
+                hostile.trials)
           << shown;
-      EXPECT_EQ(window.text_box("numexp")->text(), hostile.text) << shown;
+      EXPECT_EQ(boxes.numexp->text(), hostile.text) << shown;
     } else {
       ASSERT_TRUE(message) << shown << " gave no message";
       EXPECT_TRUE(message->text.contains(QString::fromUtf8(hostile.message)))

@@ -48,8 +48,8 @@ TEST(TextToInt32, ReadsWhatAPersonTypes) {
 }
 
 TEST(TextToInt32, RejectsTextThatIsNoNumberAndNumbersBeyond32Bits) {
-  for (const char16_t* text : {u"", u" ", u"abc", u"12abc", u"1 000", u"--5", u"+-5", u"2.5", u"1.23.456", u"12.34",
-                               u".123", u"1e5", u"5%", u",", u"-", u"١٢", u"1,2,3"})
+  for (const char16_t* text : {u"", u" ", u"abc", u"12abc", u"1 000", u"--5", u"+-5", u"2.5", u"1.23.456", u"1234.567",
+                               u"12.34", u".123", u"1e5", u"5%", u",", u"-", u"١٢", u"1,2,3"})
     EXPECT_EQ(error_kind_of([&] { text_to_int32(QStringView(text), spanish); }), ErrorKind::TypeMismatch)
         << QStringView(text).toString().toStdString();
   for (const char16_t* text : {u"2147483648", u"-2147483649", u"2147483647,5", u"99999999999999999999999"})
@@ -59,6 +59,7 @@ TEST(TextToInt32, RejectsTextThatIsNoNumberAndNumbersBeyond32Bits) {
 
 TEST(TextToDouble, KeepsTheFractionAndChecksTheRange) {
   EXPECT_EQ(text_to_double(u"2,5", spanish), 2.5);
+  EXPECT_EQ(text_to_double(u"-2,5", spanish), -2.5);
   EXPECT_EQ(text_to_double(u" 1.234,5 ", spanish), 1234.5);
   EXPECT_EQ(text_to_double(u"1,234.5", english), 1234.5);
   EXPECT_EQ(text_to_double(u"0,1", spanish), 0.1);

@@ -11,11 +11,14 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
+#include <vector>
 
 #include "core/clock_random_source.h"
 #include "modal_message.h"
 #include "report/qt_printer_service.h"
 #include "ui/frmzarandola.h"
+#include "window_texts.h"
 
 namespace zarandola {
 namespace {
@@ -41,12 +44,29 @@ bool wait_for_page(const QString& path) {
       60000);
 }
 
-// The height of the first word box of pdftotext -bbox that holds the word.
-double height_of_word(const QString& boxes, const QString& word) {
-  const QRegularExpression box(
-      QString::fromLatin1(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">%1<)re").arg(word));
-  const QRegularExpressionMatch match = box.match(boxes);
-  return match.hasMatch() ? match.captured(2).toDouble() - match.captured(1).toDouble() : 0;
+// A line of text as pdftotext finds it on the page, in points from the top left.
+struct PrintedLine {
+  QString text;  // its words, a blank apart
+  double left;
+  double top;
+  double height;
+};
+
+std::vector<PrintedLine> printed_lines(const QString& page) {
+  const QString layout = run("pdftotext", {"-bbox-layout", page, "-"});
+  static const QRegularExpression line_pattern(
+      R"re(<line xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">(.*?)</line>)re",
+      QRegularExpression::DotMatchesEverythingOption);
+  static const QRegularExpression word_pattern(R"re(<word [^>]*>([^<]*)</word>)re");
+  std::vector<PrintedLine> lines;
+  for (const auto& line : line_pattern.globalMatch(layout)) {
+    QStringList words;
+    for (const auto& word : word_pattern.globalMatch(line.captured(4))) words << word.captured(1);
+    const double top = line.captured(2).toDouble();
+    lines.push_back(
+        {words.join(u' ').replace("&amp;", "&"), line.captured(1).toDouble(), top, line.captured(3).toDouble() - top});
+  }
+  return lines;
 }
 
 // The program's own window with its real random source and printer.
@@ -57,6 +77,7 @@ class RealWindow : public ::testing::Test {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
   }
 
+  const TextBoxes& boxes() const { return window.text_boxes(); }
   void click(const char* button) { QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton); }
 
   // Where the test queue puts its pages; a page left by an earlier test is removed.
@@ -76,7 +97,7 @@ using PrintEndToEnd = RealWindow;
 
 TEST_F(PrintEndToEnd, ImprimirSendsTheOnePageReportToTheDefaultPrinter) {
   const QString page = fresh_page_path();
-  window.text_box("numexp")->setText("10000");
+  boxes().numexp->setText("10000");
   click("Simular");
   click("Command1");
   ASSERT_TRUE(wait_for_page(page)) << "no page arrived at " << page.toStdString();
@@ -84,15 +105,15 @@ TEST_F(PrintEndToEnd, ImprimirSendsTheOnePageReportToTheDefaultPrinter) {
   EXPECT_TRUE(run("pdfinfo", {page}).contains(QRegularExpression(R"(Pages:\s+1\n)")));
   EXPECT_TRUE(run("pdffonts", {page}).contains("ComicNeue"));
 
-  const auto field = [&](const char* name) { return window.text_box(name)->text(); };
+  const TextBoxes& b = boxes();
   const QStringList expected{
       "LAS RULETAS ZARANDOLA",
       "1) RESULTADOS TRAS REALIZAR 10.000 VECES LA SIMULACIÓN",
-      QString("Se obtiene premio con los limones %1 veces, el %2%").arg(field("limon"), field("limonp")),
-      QString("Se obtiene premio con las manzanas %1 veces, el %2%").arg(field("manzana"), field("manzanap")),
-      QString("Se obtiene premio con las cerezas %1 veces, el %2%").arg(field("cereza"), field("cerezap")),
-      QString("No se obtiene ningún premio %1 veces, el %2%").arg(field("nopre"), field("noprep")),
-      QString("El premio medio ha sido de %1 pesetas").arg(field("premed")),
+      QString("Se obtiene premio con los limones %1 veces, el %2%").arg(b.limon->text(), b.limonp->text()),
+      QString("Se obtiene premio con las manzanas %1 veces, el %2%").arg(b.manzana->text(), b.manzanap->text()),
+      QString("Se obtiene premio con las cerezas %1 veces, el %2%").arg(b.cereza->text(), b.cerezap->text()),
+      QString("No se obtiene ningún premio %1 veces, el %2%").arg(b.nopre->text(), b.noprep->text()),
+      QString("El premio medio ha sido de %1 pesetas").arg(b.premed->text()),
       "2) RESULTADOS TEÓRICOS",
       "La probabilidad de que coincidan dos limones es 2,78%",
       "La probabilidad de que coincidan dos manzanas es 11,11%",
@@ -101,13 +122,30 @@ TEST_F(PrintEndToEnd, ImprimirSendsTheOnePageReportToTheDefaultPrinter) {
       "En un juego justo, como este, el precio de la tirada debe ser igual a la",
       "esperanza matemática del premio, que es de 61 pesetas",
   };
-  QStringList printed;
-  for (const QString& line : run("pdftotext", {"-layout", page, "-"}).split(u'\n'))
-    if (!line.trimmed().isEmpty()) printed << line.simplified();
-  EXPECT_EQ(printed, expected) << printed.join(u'\n').toStdString();
+  const std::vector<PrintedLine> lines = printed_lines(page);
+  QStringList texts;
+  for (const PrintedLine& line : lines) texts << line.text;
+  ASSERT_EQ(texts, expected) << texts.join(u'\n').toStdString();
 
-  const QString boxes = run("pdftotext", {"-bbox", page, "-"});
-  EXPECT_GT(height_of_word(boxes, "RULETAS"), 1.1 * height_of_word(boxes, "RESULTADOS"));
+  // Page lines 4, 6, 8 to 11, 13, 16, 18 to 21, 23 and 24 hold text; the rest are blank.
+  const int page_line[] = {4, 6, 8, 9, 10, 11, 13, 16, 18, 19, 20, 21, 23, 24};
+  const PrintedLine& title = lines[0];
+  const PrintedLine& first_heading = lines[1];
+  const PrintedLine& second_heading = lines[7];
+  EXPECT_GT(title.left, first_heading.left + 50) << "the title stands further in than the headings";
+  EXPECT_NEAR(second_heading.left, first_heading.left, 0.5);
+  const double body_line_height = lines[3].top - lines[2].top;
+  for (std::size_t i = 2; i < lines.size(); ++i) {
+    if (i == 7) continue;
+    EXPECT_GT(lines[i].left, first_heading.left + 20) << lines[i].text.toStdString() << ": not right of the headings";
+    EXPECT_NEAR(lines[i].left, lines[2].left, 0.5) << lines[i].text.toStdString();
+    const double gap_in_lines = (lines[i].top - lines[i - 1].top) / body_line_height;
+    EXPECT_NEAR(gap_in_lines, page_line[i] - page_line[i - 1], 0.05) << lines[i].text.toStdString();
+  }
+  // The first five page lines are set at 14 points, the rest at 12: the title is
+  // taller, and it and the blank after it take more room than two body lines.
+  EXPECT_NEAR(title.height / first_heading.height, 14.0 / 12.0, 0.02);
+  EXPECT_NEAR((first_heading.top - title.top) / body_line_height, 2 * 14.0 / 12.0, 0.05);
 }
 
 // A whole session on the real window, which the sanitizer build also checks
@@ -116,11 +154,11 @@ using Session = RealWindow;
 
 TEST_F(Session, StartRunClearPrintAndQuit) {
   const QString page = fresh_page_path();
-  window.text_box("numexp")->setText("10000");
+  boxes().numexp->setText("10000");
   click("Simular");
-  EXPECT_EQ(window.text_box("espemat")->text(), "61,11");
+  EXPECT_EQ(boxes().espemat->text(), "61,11");
   click("Borrar");
-  EXPECT_EQ(window.text_box("espemat")->text(), "");
+  EXPECT_EQ(boxes().espemat->text(), "");
   click("Command1");
   ASSERT_TRUE(wait_for_page(page));
   EXPECT_TRUE(run("pdftotext", {page, "-"}).contains("esperanza matemática del premio, que es de 61 pesetas"));
@@ -138,9 +176,9 @@ TEST_F(NoDefaultPrinter, ImprimirSaysSoAndTheProgramGoesOn) {
   ASSERT_TRUE(message);
   EXPECT_EQ(message->title, "Zarandola");
   EXPECT_TRUE(message->text.contains("No hay ninguna impresora predeterminada")) << message->text.toStdString();
-  window.text_box("numexp")->setText("10");
+  boxes().numexp->setText("10");
   click("Simular");
-  EXPECT_EQ(window.text_box("limont")->text(), "2,78");
+  EXPECT_EQ(boxes().limont->text(), "2,78");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "error_kind_of.h"
 #include "scripted_random_source.h"
+#include "window_texts.h"
 
 namespace zarandola {
 namespace {
@@ -16,22 +17,28 @@ TEST(Simulate, AWholeCountWithDecimalZerosRunsThatManyTrials) {
   ScriptedRandomSource source({0.0f});
   const SimulationResults results = simulate("2,00", runner_on(source), RegionalSettings::spanish());
   EXPECT_EQ(source.reseeds, 2u);
-  EXPECT_EQ(results[2].text, "02");
-  EXPECT_EQ(results[6].text, "100,00");
+  EXPECT_EQ(results.cereza, "02");
+  EXPECT_EQ(results.cerezap, "100,00");
 }
 
 TEST(Simulate, WritesInTheUsersRegionalFormat) {
   ScriptedRandomSource source({0.95f, 0.95f, 0.1f, 0.6f, 0.1f, 0.6f});
   const SimulationResults results = simulate("1,500", runner_on(source), RegionalSettings::english());
-  const std::vector<std::pair<std::string, QString>> expected{
-      {"limon", "500"},     {"manzana", "00"},   {"cereza", "00"},     {"nopre", "1,000"},  {"limonp", "33.33"},
-      {"manzanap", "0.00"}, {"cerezap", "0.00"}, {"noprep", "66.67"},  {"limont", "2.78"},  {"manzanat", "11.11"},
-      {"cerezat", "25.00"}, {"nopret", "61.11"}, {"premed", "166.67"}, {"espemat", "61.11"}};
-  ASSERT_EQ(results.size(), expected.size());
-  for (std::size_t i = 0; i < results.size(); ++i) {
-    EXPECT_EQ(results[i].field, expected[i].first) << i;
-    EXPECT_EQ(results[i].text, expected[i].second) << results[i].field;
-  }
+  const SimulationResults expected{.limon = "500",
+                                   .manzana = "00",
+                                   .cereza = "00",
+                                   .nopre = "1,000",
+                                   .limonp = "33.33",
+                                   .manzanap = "0.00",
+                                   .cerezap = "0.00",
+                                   .noprep = "66.67",
+                                   .limont = "2.78",
+                                   .manzanat = "11.11",
+                                   .cerezat = "25.00",
+                                   .nopret = "61.11",
+                                   .premed = "166.67",
+                                   .espemat = "61.11"};
+  EXPECT_EQ(results, expected);
 }
 
 TEST(Simulate, ShowsTheAveragePrizeAsASingleNotADouble) {
@@ -41,8 +48,14 @@ TEST(Simulate, ShowsTheAveragePrizeAsASingleNotADouble) {
   for (int i = 0; i < 1559; ++i) script.insert(script.end(), {0.1f, 0.6f});
   ScriptedRandomSource source(std::move(script));
   const SimulationResults results = simulate("4000", runner_on(source), RegionalSettings::spanish());
-  EXPECT_EQ(results[12].field, std::string("premed"));
-  EXPECT_EQ(results[12].text, "61,03");
+  EXPECT_EQ(results.premed, "61,03");
+}
+
+TEST(Simulate, ShowsAnAverageUnderTenWithTwoIntegerDigits) {
+  std::vector<float> script{0.0f, 0.0f};  // one cherry pair, then nineteen trials without a prize
+  for (int i = 0; i < 19; ++i) script.insert(script.end(), {0.1f, 0.6f});
+  ScriptedRandomSource source(std::move(script));
+  EXPECT_EQ(simulate("20", runner_on(source), RegionalSettings::spanish()).premed, "05,00");
 }
 
 TEST(Simulate, RunsNoTrialForACountThatIsNotAWholeNumberFromOne) {

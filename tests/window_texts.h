@@ -1,24 +1,43 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QLineEdit>
 #include <QString>
-#include <map>
-#include <string>
+#include <ostream>
 
 #include "ui/frmzarandola.h"
+#include "ui/window_fields.h"
 
-namespace zarandola::testing {
+// Failures show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
-inline const char* const all_text_boxes[] = {"numexp",   "limon",    "manzana", "cereza", "nopre",
-                                             "limonp",   "manzanap", "cerezap", "noprep", "limont",
-                                             "manzanat", "cerezat",  "nopret",  "premed", "espemat"};
+namespace zarandola {
 
-// What the fifteen text boxes show, by name.
-inline std::map<std::string, QString> texts_of(const frmzarandola& window) {
-  std::map<std::string, QString> texts;
-  for (const char* name : all_text_boxes) texts[name] = window.text_box(name)->text();
+using WindowTexts = WindowFields<QString>;
+
+template <typename T>
+void PrintTo(const ResultFields<T>& fields, std::ostream* out) {
+  for_each_result_field([&](const T& text) { *out << ' ' << ::testing::PrintToString(text); }, fields);
+}
+
+template <typename T>
+void PrintTo(const WindowFields<T>& fields, std::ostream* out) {
+  for_each_window_field([&](const T& text) { *out << ' ' << ::testing::PrintToString(text); }, fields);
+}
+
+namespace testing {
+
+// What the fifteen text boxes show.
+inline WindowTexts texts_of(const frmzarandola& window) {
+  WindowTexts texts;
+  for_each_window_field([](QLineEdit* box, QString& text) { text = box->text(); }, window.text_boxes(), texts);
   return texts;
 }
 
-}  // namespace zarandola::testing
+// What the fourteen result fields show.
+inline ResultFields<QString> results_of(const frmzarandola& window) { return texts_of(window); }
+
+}  // namespace testing
+}  // namespace zarandola

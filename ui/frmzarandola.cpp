@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/run_time_error.h"
+#include "errors/run_time_error.h"
 #include "report/printed_report.h"
 #include "ui/error_message.h"
 #include "ui/picture_box.h"
@@ -28,7 +28,7 @@ namespace zarandola {
 namespace {
 
 using layout::ControlKind;
-using layout::ControlSpec;
+using layout::ControlRow;
 using layout::twips_to_pixels;
 
 // The window's faces are not on Linux: Liberation Sans has the metrics of the
@@ -39,26 +39,26 @@ void install_font_substitutes() {
   QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
 }
 
-QFont font_of(const layout::FontSpec& spec) {
-  QFont font(QString::fromUtf8(spec.face));
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
+QFont font_of(const layout::FontStyle& style) {
+  QFont font(QString::fromUtf8(style.face));
+  font.setPointSizeF(style.points);
+  font.setBold(style.bold);
   return font;
 }
 
-QWidget* make_widget(const ControlSpec& spec) {
-  const QString caption = QString::fromUtf8(spec.caption);
-  switch (spec.kind) {
+QWidget* make_widget(const ControlRow& row) {
+  const QString caption = QString::fromUtf8(row.caption);
+  switch (row.kind) {
     case ControlKind::Label: {
       auto* label = new QLabel(caption);
       label->setTextFormat(Qt::PlainText);
       label->setWordWrap(true);
-      label->setAlignment(spec.alignment);
+      label->setAlignment(row.alignment);
       return label;
     }
     case ControlKind::TextBox: {
       auto* box = new QLineEdit(caption);
-      box->setAlignment(spec.alignment | Qt::AlignVCenter);
+      box->setAlignment(row.alignment | Qt::AlignVCenter);
       box->setMaxLength(std::numeric_limits<int>::max());  // no limit on what a person may type
       return box;
     }
@@ -72,12 +72,11 @@ QWidget* make_widget(const ControlSpec& spec) {
   return nullptr;
 }
 
-void apply_colours(QWidget* widget, const ControlSpec& spec) {
+void apply_colours(QWidget* widget, const ControlRow& row) {
   QPalette palette = widget->palette();
-  const bool text_box = spec.kind == ControlKind::TextBox;
-  if (spec.colours.text.isValid())
-    palette.setColor(text_box ? QPalette::Text : QPalette::WindowText, spec.colours.text);
-  if (spec.colours.background.isValid()) palette.setColor(QPalette::Base, spec.colours.background);
+  const bool text_box = row.kind == ControlKind::TextBox;
+  if (row.colours.text.isValid()) palette.setColor(text_box ? QPalette::Text : QPalette::WindowText, row.colours.text);
+  if (row.colours.background.isValid()) palette.setColor(QPalette::Base, row.colours.background);
   widget->setPalette(palette);
 }
 
@@ -110,41 +109,35 @@ frmzarandola::frmzarandola(TrialRunner run_trials, PrinterService& printer, QWid
   install_font_substitutes();
   build_controls();
 
-  connect_button("Simular", &frmzarandola::simulate);
-  connect_button("Borrar", &frmzarandola::clear);
-  connect_button("Command1", &frmzarandola::print_report);
-  connect_button("Command2", &frmzarandola::end_program);
-  findChild<QPushButton*>(QStringLiteral("Simular"))->setDefault(true);
-  text_box(QStringLiteral("numexp"))->setFocus();
+  connect_command(buttons_.Simular, &frmzarandola::simulate);
+  connect_command(buttons_.Borrar, &frmzarandola::clear);
+  connect_command(buttons_.Command1, &frmzarandola::print_report);
+  connect_command(buttons_.Command2, &frmzarandola::end_program);
+  buttons_.Simular->setDefault(true);
+  boxes_.numexp->setFocus();
 }
 
 void frmzarandola::build_controls() {
-  std::vector<const ControlSpec*> focus_order;
-  for (const ControlSpec& spec : layout::controls()) {
-    QWidget* widget = make_widget(spec);
-    QWidget* container = spec.parent ? findChild<QWidget*>(QString::fromUtf8(spec.parent)) : this;
-    widget->setParent(container);
-    widget->setObjectName(QString::fromUtf8(spec.name));
-    widget->setProperty("tabIndex", spec.tab_index);
-    widget->setGeometry(twips_to_pixels(spec.left), twips_to_pixels(spec.top), twips_to_pixels(spec.width),
-                        twips_to_pixels(spec.height));
-    if (spec.font.face) widget->setFont(font_of(spec.font));
-    apply_colours(widget, spec);
-    if (spec.accessible_name) widget->setAccessibleName(QString::fromUtf8(spec.accessible_name));
-    if (auto* box = qobject_cast<QLineEdit*>(widget)) text_boxes_.insert(box->objectName(), box);
-    if (takes_focus(spec.kind)) focus_order.push_back(&spec);
+  std::vector<std::pair<int, QWidget*>> focus_order;  // by tab index
+  for (const ControlRow& row : layout::controls()) {
+    QWidget* widget = make_widget(row);
+    widget->setParent(row.parent ? findChild<QWidget*>(QString::fromUtf8(row.parent)) : this);
+    widget->setObjectName(QString::fromUtf8(row.name));
+    widget->setGeometry(twips_to_pixels(row.left), twips_to_pixels(row.top), twips_to_pixels(row.width),
+                        twips_to_pixels(row.height));
+    if (row.font.face) widget->setFont(font_of(row.font));
+    apply_colours(widget, row);
+    if (row.accessible_name) widget->setAccessibleName(QString::fromUtf8(row.accessible_name));
+    if (row.box) boxes_.*row.box = static_cast<QLineEdit*>(widget);
+    if (row.button) buttons_.*row.button = static_cast<QPushButton*>(widget);
+    if (takes_focus(row.kind)) focus_order.emplace_back(row.tab_index, widget);
   }
-  std::ranges::sort(focus_order, {}, &ControlSpec::tab_index);
-  for (std::size_t i = 1; i < focus_order.size(); ++i)
-    setTabOrder(findChild<QWidget*>(QString::fromUtf8(focus_order[i - 1]->name)),
-                findChild<QWidget*>(QString::fromUtf8(focus_order[i]->name)));
+  std::ranges::sort(focus_order);
+  for (std::size_t i = 1; i < focus_order.size(); ++i) setTabOrder(focus_order[i - 1].second, focus_order[i].second);
 }
 
-QLineEdit* frmzarandola::text_box(const QString& name) const { return text_boxes_.value(name); }
-
-void frmzarandola::connect_button(const char* name, void (frmzarandola::*command)()) {
-  connect(findChild<QPushButton*>(QString::fromUtf8(name)), &QPushButton::clicked, this,
-          [this, command] { run_command(command); });
+void frmzarandola::connect_command(QPushButton* button, void (frmzarandola::*command)()) {
+  connect(button, &QPushButton::clicked, this, [this, command] { run_command(command); });
 }
 
 void frmzarandola::run_command(void (frmzarandola::*command)()) {
@@ -162,27 +155,37 @@ void frmzarandola::show_error(const RunTimeError& error) {
   box.exec();
 }
 
-void frmzarandola::reject() { findChild<QPushButton*>(QStringLiteral("Command2"))->click(); }
+void frmzarandola::reject() { buttons_.Command2->click(); }
 
 void frmzarandola::simulate() {
   const SimulationResults results = [this] {
     WaitCursor wait;
-    return zarandola::simulate(text_box(QStringLiteral("numexp"))->text(), run_trials_);
+    return zarandola::simulate(boxes_.numexp->text(), run_trials_);
   }();
-  for (const auto& [field, text] : results) text_box(QString::fromUtf8(field))->setText(text);
+  for_each_result_field([](QLineEdit* box, const QString& text) { box->setText(text); }, boxes_, results);
 }
 
 void frmzarandola::clear() {
-  for (const char* name : {"numexp", "limon", "manzana", "cereza", "nopre", "limonp", "manzanap", "cerezap", "noprep",
-                           "limont", "manzanat", "cerezat", "nopret", "premed", "espemat"})
-    text_box(QString::fromUtf8(name))->setText(QString());
-  text_box(QStringLiteral("numexp"))->setFocus();
+  for_each_window_field([](QLineEdit* box) { box->setText(QString()); }, boxes_);
+  boxes_.numexp->setFocus();
 }
 
 void frmzarandola::print_report() {
-  const PrintedReport report([this](const char* field) { return text_box(QString::fromUtf8(field))->text(); });
+  const ReportFields fields{
+      .numexp = boxes_.numexp->text(),
+      .limon = boxes_.limon->text(),
+      .limonp = boxes_.limonp->text(),
+      .manzana = boxes_.manzana->text(),
+      .manzanap = boxes_.manzanap->text(),
+      .cereza = boxes_.cereza->text(),
+      .cerezap = boxes_.cerezap->text(),
+      .nopre = boxes_.nopre->text(),
+      .noprep = boxes_.noprep->text(),
+      .premed = boxes_.premed->text(),
+  };
+  const Page page = report_page(fields);
   WaitCursor wait;
-  report.print_on(printer_);
+  print_page(page, printer_);
 }
 
 void frmzarandola::end_program() { QCoreApplication::quit(); }

@@ -2,13 +2,10 @@
 #pragma once
 
 #include <QDialog>
-#include <QHash>
-#include <QString>
 
 #include "core/simulation.h"
 #include "report/printer_service.h"
-
-class QLineEdit;
+#include "ui/window_fields.h"
 
 namespace zarandola {
 
@@ -22,8 +19,8 @@ class frmzarandola : public QDialog {
  public:
   frmzarandola(TrialRunner run_trials, PrinterService& printer, QWidget* parent = nullptr);
 
-  // One of the fifteen text boxes, by its name.
-  QLineEdit* text_box(const QString& name) const;
+  // The fifteen text boxes, one member each.
+  const TextBoxes& text_boxes() const { return boxes_; }
 
  protected:
   // Esc and the title bar's close button end the program like "Terminar".
@@ -31,7 +28,7 @@ class frmzarandola : public QDialog {
 
  private:
   void build_controls();
-  void connect_button(const char* name, void (frmzarandola::*command)());
+  void connect_command(QPushButton* button, void (frmzarandola::*command)());
   // Runs a command; an error it raises is shown to the user and the program goes on.
   void run_command(void (frmzarandola::*command)());
   void show_error(const RunTimeError& error);
@@ -43,7 +40,8 @@ class frmzarandola : public QDialog {
 
   TrialRunner run_trials_;
   PrinterService& printer_;
-  QHash<QString, QLineEdit*> text_boxes_;
+  TextBoxes boxes_{};
+  CommandButtons buttons_{};
 };
 
 }  // namespace zarandola

@@ -3,8 +3,8 @@
 
 #include <limits>
 
-#include "core/run_time_error.h"
 #include "core/simulation.h"
+#include "errors/run_time_error.h"
 #include "format/number_text.h"
 
 namespace zarandola {
@@ -40,22 +40,22 @@ SimulationResults simulate(const QString& count_text, const TrialRunner& run_tri
   const auto count = [&](std::int32_t value) { return format_number(value, count_pattern, settings); };
   const auto percentage = [&](double value) { return format_number(value, percent_pattern, settings); };
   const auto simulated_percentage = [&](std::int32_t value) { return percentage(outcome_percentage(value, divisor)); };
-  return {{
-      {"limon", count(tally.lemon_pairs)},
-      {"manzana", count(tally.apple_pairs)},
-      {"cereza", count(tally.cherry_pairs)},
-      {"nopre", count(tally.no_prize)},
-      {"limonp", simulated_percentage(tally.lemon_pairs)},
-      {"manzanap", simulated_percentage(tally.apple_pairs)},
-      {"cerezap", simulated_percentage(tally.cherry_pairs)},
-      {"noprep", simulated_percentage(tally.no_prize)},
-      {"limont", percentage(TheoreticalValues::lemon_pair_percent)},
-      {"manzanat", percentage(TheoreticalValues::apple_pair_percent)},
-      {"cerezat", percentage(TheoreticalValues::cherry_pair_percent)},
-      {"nopret", percentage(TheoreticalValues::no_prize_percent)},
-      {"premed", format_number(average, money_pattern, settings)},
-      {"espemat", format_number(TheoreticalValues::expected_prize, money_pattern, settings)},
-  }};
+  return {
+      .limon = count(tally.lemon_pairs),
+      .manzana = count(tally.apple_pairs),
+      .cereza = count(tally.cherry_pairs),
+      .nopre = count(tally.no_prize),
+      .limonp = simulated_percentage(tally.lemon_pairs),
+      .manzanap = simulated_percentage(tally.apple_pairs),
+      .cerezap = simulated_percentage(tally.cherry_pairs),
+      .noprep = simulated_percentage(tally.no_prize),
+      .limont = percentage(TheoreticalValues::lemon_pair_percent),
+      .manzanat = percentage(TheoreticalValues::apple_pair_percent),
+      .cerezat = percentage(TheoreticalValues::cherry_pair_percent),
+      .nopret = percentage(TheoreticalValues::no_prize_percent),
+      .premed = format_number(average, money_pattern, settings),
+      .espemat = format_number(TheoreticalValues::expected_prize, money_pattern, settings),
+  };
 }
 
 }  // namespace zarandola

@@ -2,21 +2,15 @@
 #pragma once
 
 #include <QString>
-#include <array>
 
 #include "core/simulation.h"
 #include "format/regional_settings.h"
+#include "ui/window_fields.h"
 
 namespace zarandola {
 
-// A result field and the text that a run puts into it.
-struct FieldText {
-  const char* field;
-  QString text;
-};
-
-// The fourteen result fields of a run, in the order in which they are written.
-using SimulationResults = std::array<FieldText, 14>;
+// The texts of the fourteen result fields after a run.
+using SimulationResults = ResultFields<QString>;
 
 // Everything that "Simular" shows for the typed trial count, computed before
 // any field is written, so that an error leaves the window as it was. The

@@ -5,19 +5,19 @@ namespace zarandola::layout {
 namespace {
 
 constexpr const char* sans = "MS Sans Serif";
-constexpr FontSpec no_font{nullptr, 0, false};
-constexpr FontSpec title_font{sans, 18, true};
-constexpr FontSpec regular{sans, 9.75, false};
-constexpr FontSpec bold{sans, 9.75, true};
-constexpr FontSpec small_bold{sans, 8.25, true};
-constexpr FontSpec credit_font{"Comic Sans MS", 8.25, false};
+constexpr FontStyle no_font{nullptr, 0, false};
+constexpr FontStyle title_font{sans, 18, true};
+constexpr FontStyle regular{sans, 9.75, false};
+constexpr FontStyle bold{sans, 9.75, true};
+constexpr FontStyle small_bold{sans, 8.25, true};
+constexpr FontStyle credit_font{"Comic Sans MS", 8.25, false};
 
-const ColourSpec standard{};
-const ColourSpec red_text{QColor(255, 0, 0), QColor()};
-const ColourSpec dark_red_text{QColor(192, 0, 0), QColor()};
+const Colours standard{};
+const Colours red_text{QColor(255, 0, 0), QColor()};
+const Colours dark_red_text{QColor(192, 0, 0), QColor()};
 // Every figure that a run produces, and the fixed theoretical figures.
-const ColourSpec simulation{QColor(0, 0, 255), QColor(224, 224, 224)};
-const ColourSpec theory{QColor(192, 0, 0), QColor(192, 192, 192)};
+const Colours simulation{QColor(0, 0, 255), QColor(224, 224, 224)};
+const Colours theory{QColor(192, 0, 0), QColor(192, 192, 192)};
 
 constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
@@ -26,7 +26,7 @@ constexpr Qt::Alignment none{};
 
 using enum ControlKind;
 
-const ControlSpec table[] = {
+const ControlRow table[] = {
     // Directly on the window.
     {"Picture1", PictureBox, nullptr, "", 360, 1320, 5175, 2895, no_font, standard, none, 1,
      "Dibujo de las dos ruletas"},
@@ -52,13 +52,18 @@ const ControlSpec table[] = {
      standard, centre, 38, nullptr},
 
     // The trial count and the buttons.
-    {"numexp", TextBox, "Frame1", " ", 6240, 240, 1215, 330, regular, standard, Qt::AlignHCenter, 0, "Número de veces"},
+    {"numexp", TextBox, "Frame1", " ", 6240, 240, 1215, 330, regular, standard, Qt::AlignHCenter, 0, "Número de veces",
+     &TextBoxes::numexp},
     {"Label7", Label, "Frame1", "Indica el número de veces que haremos la simulación", 480, 360, 5655, 375, bold,
      standard, left, 9, nullptr},
-    {"Simular", CommandButton, "Frame1", "&Simular", 360, 720, 1215, 375, regular, standard, none, 10, nullptr},
-    {"Borrar", CommandButton, "Frame1", "&Borrar", 2400, 720, 1215, 375, regular, standard, none, 11, nullptr},
-    {"Command1", CommandButton, "Frame1", "&Imprimir", 4440, 720, 1215, 375, regular, standard, none, 39, nullptr},
-    {"Command2", CommandButton, "Frame1", "&Terminar", 6600, 720, 1215, 375, regular, standard, none, 40, nullptr},
+    {"Simular", CommandButton, "Frame1", "&Simular", 360, 720, 1215, 375, regular, standard, none, 10, nullptr, nullptr,
+     &CommandButtons::Simular},
+    {"Borrar", CommandButton, "Frame1", "&Borrar", 2400, 720, 1215, 375, regular, standard, none, 11, nullptr, nullptr,
+     &CommandButtons::Borrar},
+    {"Command1", CommandButton, "Frame1", "&Imprimir", 4440, 720, 1215, 375, regular, standard, none, 39, nullptr,
+     nullptr, &CommandButtons::Command1},
+    {"Command2", CommandButton, "Frame1", "&Terminar", 6600, 720, 1215, 375, regular, standard, none, 40, nullptr,
+     nullptr, &CommandButtons::Command2},
 
     // The results: four rows of count, percentage and theoretical percentage.
     {"Label8", Label, "Frame2", "Se obtiene el premio con los limones ............", 240, 600, 4815, 255, bold,
@@ -73,37 +78,44 @@ const ControlSpec table[] = {
     {"Label13", Label, "Frame2", "%", 6600, 240, 615, 255, bold, standard, centre, 18, nullptr},
     {"Label14", Label, "Frame2", "% teórico", 7680, 120, 855, 495, bold, standard, centre, 19, nullptr},
     {"limon", TextBox, "Frame2", " ", 5040, 600, 1095, 285, bold, simulation, Qt::AlignHCenter, 20,
-     "Limones: nº de veces"},
-    {"limonp", TextBox, "Frame2", " ", 6480, 600, 855, 285, bold, simulation, Qt::AlignHCenter, 21, "Limones: %"},
-    {"limont", TextBox, "Frame2", " ", 7680, 600, 855, 285, bold, theory, Qt::AlignHCenter, 22, "Limones: % teórico"},
+     "Limones: nº de veces", &TextBoxes::limon},
+    {"limonp", TextBox, "Frame2", " ", 6480, 600, 855, 285, bold, simulation, Qt::AlignHCenter, 21, "Limones: %",
+     &TextBoxes::limonp},
+    {"limont", TextBox, "Frame2", " ", 7680, 600, 855, 285, bold, theory, Qt::AlignHCenter, 22, "Limones: % teórico",
+     &TextBoxes::limont},
     {"manzana", TextBox, "Frame2", " ", 5040, 960, 1095, 285, bold, simulation, Qt::AlignHCenter, 23,
-     "Manzanas: nº de veces"},
-    {"manzanap", TextBox, "Frame2", " ", 6480, 960, 855, 285, bold, simulation, Qt::AlignHCenter, 24, "Manzanas: %"},
-    {"manzanat", TextBox, "Frame2", " ", 7680, 960, 855, 285, bold, theory, Qt::AlignHCenter, 25,
-     "Manzanas: % teórico"},
+     "Manzanas: nº de veces", &TextBoxes::manzana},
+    {"manzanap", TextBox, "Frame2", " ", 6480, 960, 855, 285, bold, simulation, Qt::AlignHCenter, 24, "Manzanas: %",
+     &TextBoxes::manzanap},
+    {"manzanat", TextBox, "Frame2", " ", 7680, 960, 855, 285, bold, theory, Qt::AlignHCenter, 25, "Manzanas: % teórico",
+     &TextBoxes::manzanat},
     {"cereza", TextBox, "Frame2", " ", 5040, 1320, 1095, 285, bold, simulation, Qt::AlignHCenter, 26,
-     "Cerezas: nº de veces"},
-    {"cerezap", TextBox, "Frame2", " ", 6480, 1320, 855, 285, bold, simulation, Qt::AlignHCenter, 27, "Cerezas: %"},
-    {"cerezat", TextBox, "Frame2", " ", 7680, 1320, 855, 285, bold, theory, Qt::AlignHCenter, 28, "Cerezas: % teórico"},
+     "Cerezas: nº de veces", &TextBoxes::cereza},
+    {"cerezap", TextBox, "Frame2", " ", 6480, 1320, 855, 285, bold, simulation, Qt::AlignHCenter, 27, "Cerezas: %",
+     &TextBoxes::cerezap},
+    {"cerezat", TextBox, "Frame2", " ", 7680, 1320, 855, 285, bold, theory, Qt::AlignHCenter, 28, "Cerezas: % teórico",
+     &TextBoxes::cerezat},
     {"nopre", TextBox, "Frame2", " ", 5040, 1680, 1095, 285, bold, simulation, Qt::AlignHCenter, 29,
-     "Sin premio: nº de veces"},
-    {"noprep", TextBox, "Frame2", " ", 6480, 1680, 855, 285, bold, simulation, Qt::AlignHCenter, 30, "Sin premio: %"},
+     "Sin premio: nº de veces", &TextBoxes::nopre},
+    {"noprep", TextBox, "Frame2", " ", 6480, 1680, 855, 285, bold, simulation, Qt::AlignHCenter, 30, "Sin premio: %",
+     &TextBoxes::noprep},
     {"nopret", TextBox, "Frame2", " ", 7680, 1680, 855, 285, bold, theory, Qt::AlignHCenter, 31,
-     "Sin premio: % teórico"},
+     "Sin premio: % teórico", &TextBoxes::nopret},
     {"Label15", Label, "Frame2", "El premio medio ha sido de ", 240, 2280, 3015, 375, bold, standard, left, 32,
      nullptr},
-    {"premed", TextBox, "Frame2", " ", 3240, 2280, 855, 285, bold, simulation, Qt::AlignRight, 33, "Premio medio"},
+    {"premed", TextBox, "Frame2", " ", 3240, 2280, 855, 285, bold, simulation, Qt::AlignRight, 33, "Premio medio",
+     &TextBoxes::premed},
     {"Label16", Label, "Frame2", "pta, que deberá ser el precio de la partida", 4200, 2280, 4455, 255, bold, standard,
      left, 34, nullptr},
     {"Label17", Label, "Frame2", "El valor teórico (esperanza matemática) es ", 240, 2640, 4575, 255, bold, standard,
      left, 35, nullptr},
     {"espemat", TextBox, "Frame2", " ", 4920, 2640, 855, 285, small_bold, theory, Qt::AlignRight, 36,
-     "Esperanza matemática"},
+     "Esperanza matemática", &TextBoxes::espemat},
     {"Label18", Label, "Frame2", "pta.", 5880, 2640, 495, 255, bold, standard, left, 37, nullptr},
 };
 
 }  // namespace
 
-std::span<const ControlSpec> controls() { return table; }
+std::span<const ControlRow> controls() { return table; }
 
 }  // namespace zarandola::layout

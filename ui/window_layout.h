@@ -5,33 +5,38 @@
 #include <Qt>
 #include <span>
 
+#include "ui/window_fields.h"
+
 // The fixed layout of the main window, as data: one row a control.
 namespace zarandola::layout {
 
 enum class ControlKind { Label, TextBox, CommandButton, Frame, PictureBox };
 
-struct FontSpec {
+struct FontStyle {
   const char* face;  // nullptr: the control shows no text and sets no font
   double points;
   bool bold;
 };
 
-struct ColourSpec {
+struct Colours {
   QColor text;        // invalid: the platform's standard colour
   QColor background;  // invalid: the platform's standard colour
 };
 
-struct ControlSpec {
+struct ControlRow {
   const char* name;
   ControlKind kind;
   const char* parent;            // nullptr: placed directly on the window
   const char* caption;           // UTF-8; a text box's initial text
   int left, top, width, height;  // twips, relative to the parent
-  FontSpec font;
-  ColourSpec colours;
+  FontStyle font;
+  Colours colours;
   Qt::Alignment alignment;
   int tab_index;
   const char* accessible_name;  // nullptr: the caption says it
+  // Where the window keeps the control, if its commands use it.
+  QLineEdit* TextBoxes::*box = nullptr;
+  QPushButton* CommandButtons::*button = nullptr;
 };
 
 // 15 twips to a device-independent pixel.
@@ -40,6 +45,6 @@ constexpr int twips_to_pixels(int twips) { return (twips + 7) / 15; }
 constexpr int client_width_twips = 9510;
 constexpr int client_height_twips = 8895;
 
-std::span<const ControlSpec> controls();
+std::span<const ControlRow> controls();
 
 }  // namespace zarandola::layout
