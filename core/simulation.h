@@ -27,15 +27,18 @@ struct SimulationTally {
 template <RandomSource Source>
 SimulationTally run_simulation(std::int32_t trial_count, Source& source) {
   // Counted by outcome index, so that a trial costs no branch on its outcome.
-  // A counter cannot overflow: none passes the trial number, which fails first.
+  // A counter cannot overflow: none passes the trial number.
   std::array<std::int32_t, 4> counts{};
-  for (std::int32_t trial = 1; trial <= trial_count;
-       trial = checked::add(trial, 1, "El número de veces es demasiado grande para contar las tiradas.")) {
+  // Nothing in the loop throws, so the source's state can stay in a register:
+  // the one increment of the trial number that can overflow, the last, is
+  // checked after it.
+  for (std::int64_t trial = 1; trial <= trial_count; ++trial) {
     source.reseed_from_clock();
     const Fruit first = draw_fruit(source.next_single());
     const Fruit second = draw_fruit(source.next_single());
     ++counts[static_cast<std::size_t>(classify_trial(first, second))];
   }
+  if (trial_count >= 1) checked::add(trial_count, 1, "El número de veces es demasiado grande para contar las tiradas.");
   const auto count_of = [&](TrialOutcome outcome) { return counts[static_cast<std::size_t>(outcome)]; };
   return SimulationTally{
       .cherry_pairs = count_of(TrialOutcome::CherryPair),
