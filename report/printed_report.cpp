@@ -20,6 +20,28 @@ PageLine blank(float points) { return {points, 0, {}}; }
 
 PageLine body_line(QStringList items) { return {body_points, line_indent, std::move(items)}; }
 
+// Cancels the printer's document unless it was ended, whatever is thrown on
+// the way, so that the next report begins a document of its own.
+class OpenDocument {
+ public:
+  explicit OpenDocument(PrinterService& printer) : printer_(printer) {}
+  ~OpenDocument() {
+    if (!ended_) printer_.cancel_document();
+  }
+  OpenDocument(const OpenDocument&) = delete;
+  OpenDocument& operator=(const OpenDocument&) = delete;
+
+  SentPage end() {
+    const SentPage sent = printer_.end_document();
+    ended_ = true;
+    return sent;
+  }
+
+ private:
+  PrinterService& printer_;
+  bool ended_ = false;
+};
+
 }  // namespace
 
 Page report_page(const ReportFields& fields, const RegionalSettings& settings) {
@@ -67,7 +89,8 @@ Page report_page(const ReportFields& fields, const RegionalSettings& settings) {
   };
 }
 
-void print_page(const Page& page, PrinterService& printer) {
+SentPage print_page(const Page& page, PrinterService& printer) {
+  OpenDocument document(printer);
   printer.set_font_name(page.font_name);
   std::optional<float> size;
   for (const PageLine& line : page.lines) {
@@ -80,7 +103,7 @@ void print_page(const Page& page, PrinterService& printer) {
     else
       printer.print_line(line.indent, line.items);
   }
-  printer.end_document();
+  return document.end();
 }
 
 }  // namespace zarandola

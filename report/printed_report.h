@@ -37,7 +37,8 @@ struct Page {
 Page report_page(const ReportFields& fields, const RegionalSettings& settings = RegionalSettings::system());
 
 // Hands the page to the printer: the face, then each line, with the size set
-// at the start and wherever it changes, then the end of the document.
-void print_page(const Page& page, PrinterService& printer);
+// at the start and wherever it changes, then the end of the document. If an
+// operation fails, the document is cancelled and the error goes on.
+SentPage print_page(const Page& page, PrinterService& printer);
 
 }  // namespace zarandola

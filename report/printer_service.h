@@ -6,10 +6,17 @@
 
 namespace zarandola {
 
+// What became of a page that the printer took.
+struct SentPage {
+  QString printer;
+  // The queue took the page but is stopped: it prints when the printer is started again.
+  bool waits_for_stopped_printer = false;
+};
+
 // The default printer as the report sees it. The first output of a document
 // begins it; end_document sends the page. An operation that fails throws
-// RunTimeError of kind Printer after cancelling the unfinished document, so
-// that no half page comes out.
+// RunTimeError of kind Printer; the document is then cancelled, so that no
+// half page comes out.
 class PrinterService {
  public:
   virtual ~PrinterService() = default;
@@ -20,7 +27,10 @@ class PrinterService {
   // Draws the items one after another from the indent, counted in character
   // widths of the current font, then moves to the next line.
   virtual void print_line(int indent, const QStringList& items) = 0;
-  virtual void end_document() = 0;
+  virtual SentPage end_document() = 0;
+  // Drops an unfinished document, if any, so that the next output begins a
+  // new one. Never throws.
+  virtual void cancel_document() noexcept = 0;
 };
 
 }  // namespace zarandola

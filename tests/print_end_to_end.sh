@@ -10,6 +10,8 @@ printer_dir=$(mktemp -d /tmp/zarandola-printer.XXXXXX)
 trap '"$tools/test_printer.sh" stop "$printer_dir"; rm -rf "$printer_dir" || true' EXIT
 "$tools/test_printer.sh" start "$printer_dir"
 
+export PATH=/usr/sbin:/sbin:$PATH
 export CUPS_SERVER=$printer_dir/cups.sock
+export ZARANDOLA_TEST_QUEUE=zarandola-test
 export ZARANDOLA_TEST_PAGE=$printer_dir/out/page.pdf
 "$test_program" --gtest_filter=PrintEndToEnd.*:Session.*

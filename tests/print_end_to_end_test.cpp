@@ -16,7 +16,7 @@
 
 #include "core/clock_random_source.h"
 #include "modal_message.h"
-#include "report/qt_printer_service.h"
+#include "report/cups_printer_service.h"
 #include "ui/frmzarandola.h"
 #include "window_texts.h"
 
@@ -69,6 +69,13 @@ std::vector<PrintedLine> printed_lines(const QString& page) {
   return lines;
 }
 
+// Lines as pdftotext reads them.
+QStringList texts_in(const std::vector<PrintedLine>& lines) {
+  QStringList texts;
+  for (const PrintedLine& line : lines) texts << line.text;
+  return texts;
+}
+
 // The program's own window with its real random source and printer.
 class RealWindow : public ::testing::Test {
  protected:
@@ -88,8 +95,32 @@ class RealWindow : public ::testing::Test {
     return page;
   }
 
+  // Runs a CUPS administration command, such as cupsreject, on the test queue.
+  static void on_test_queue(const QString& command) { run(command, {qEnvironmentVariable("ZARANDOLA_TEST_QUEUE")}); }
+
+  // The lines of the report of what the window shows, as pdftotext reads them.
+  QStringList expected_report(const QString& printed_count) const {
+    const TextBoxes& b = boxes();
+    return {
+        "LAS RULETAS ZARANDOLA",
+        QString("1) RESULTADOS TRAS REALIZAR %1 VECES LA SIMULACIÓN").arg(printed_count),
+        QString("Se obtiene premio con los limones %1 veces, el %2%").arg(b.limon->text(), b.limonp->text()),
+        QString("Se obtiene premio con las manzanas %1 veces, el %2%").arg(b.manzana->text(), b.manzanap->text()),
+        QString("Se obtiene premio con las cerezas %1 veces, el %2%").arg(b.cereza->text(), b.cerezap->text()),
+        QString("No se obtiene ningún premio %1 veces, el %2%").arg(b.nopre->text(), b.noprep->text()),
+        QString("El premio medio ha sido de %1 pesetas").arg(b.premed->text()),
+        "2) RESULTADOS TEÓRICOS",
+        "La probabilidad de que coincidan dos limones es 2,78%",
+        "La probabilidad de que coincidan dos manzanas es 11,11%",
+        "La probabilidad de que coincidan dos cerezas es 25,00%",
+        "La probabilidad de que no coincidan las frutas es 61,11%",
+        "En un juego justo, como este, el precio de la tirada debe ser igual a la",
+        "esperanza matemática del premio, que es de 61 pesetas",
+    };
+  }
+
   ClockRandomSource source;
-  QtPrinterService printer;
+  CupsPrinterService printer;
   frmzarandola window;
 };
 
@@ -105,27 +136,9 @@ TEST_F(PrintEndToEnd, ImprimirSendsTheOnePageReportToTheDefaultPrinter) {
   EXPECT_TRUE(run("pdfinfo", {page}).contains(QRegularExpression(R"(Pages:\s+1\n)")));
   EXPECT_TRUE(run("pdffonts", {page}).contains("ComicNeue"));
 
-  const TextBoxes& b = boxes();
-  const QStringList expected{
-      "LAS RULETAS ZARANDOLA",
-      "1) RESULTADOS TRAS REALIZAR 10.000 VECES LA SIMULACIÓN",
-      QString("Se obtiene premio con los limones %1 veces, el %2%").arg(b.limon->text(), b.limonp->text()),
-      QString("Se obtiene premio con las manzanas %1 veces, el %2%").arg(b.manzana->text(), b.manzanap->text()),
-      QString("Se obtiene premio con las cerezas %1 veces, el %2%").arg(b.cereza->text(), b.cerezap->text()),
-      QString("No se obtiene ningún premio %1 veces, el %2%").arg(b.nopre->text(), b.noprep->text()),
-      QString("El premio medio ha sido de %1 pesetas").arg(b.premed->text()),
-      "2) RESULTADOS TEÓRICOS",
-      "La probabilidad de que coincidan dos limones es 2,78%",
-      "La probabilidad de que coincidan dos manzanas es 11,11%",
-      "La probabilidad de que coincidan dos cerezas es 25,00%",
-      "La probabilidad de que no coincidan las frutas es 61,11%",
-      "En un juego justo, como este, el precio de la tirada debe ser igual a la",
-      "esperanza matemática del premio, que es de 61 pesetas",
-  };
+  const QStringList expected = expected_report("10.000");
   const std::vector<PrintedLine> lines = printed_lines(page);
-  QStringList texts;
-  for (const PrintedLine& line : lines) texts << line.text;
-  ASSERT_EQ(texts, expected) << texts.join(u'\n').toStdString();
+  ASSERT_EQ(texts_in(lines), expected) << texts_in(lines).join(u'\n').toStdString();
 
   // Page lines 4, 6, 8 to 11, 13, 16, 18 to 21, 23 and 24 hold text; the rest are blank.
   const int page_line[] = {4, 6, 8, 9, 10, 11, 13, 16, 18, 19, 20, 21, 23, 24};
@@ -146,6 +159,44 @@ TEST_F(PrintEndToEnd, ImprimirSendsTheOnePageReportToTheDefaultPrinter) {
   // taller, and it and the blank after it take more room than two body lines.
   EXPECT_NEAR(title.height / first_heading.height, 14.0 / 12.0, 0.02);
   EXPECT_NEAR((first_heading.top - title.top) / body_line_height, 2 * 14.0 / 12.0, 0.05);
+}
+
+TEST_F(PrintEndToEnd, ARejectingQueueIsNamedInAMessageAndLosesNoPageAfterwards) {
+  const QString page = fresh_page_path();
+  const auto jobs = [] { return run("lpstat", {"-W", "all", "-o"}); };
+  const QString jobs_before = jobs();
+  boxes().numexp->setText("20");
+  click("Simular");
+  on_test_queue("cupsreject");
+  const auto message = testing::message_from([&] { click("Command1"); });
+  on_test_queue("cupsaccept");
+  ASSERT_TRUE(message) << "Imprimir said nothing of the rejected page";
+  EXPECT_EQ(message->title, "Zarandola");
+  EXPECT_TRUE(message->text.contains("La impresora «zarandola-test» no ha aceptado la página"))
+      << message->text.toStdString();
+  EXPECT_EQ(jobs(), jobs_before) << "a job was left behind";
+
+  // The program goes on, and the next report is a whole page of its own.
+  click("Command1");
+  ASSERT_TRUE(wait_for_page(page));
+  EXPECT_EQ(texts_in(printed_lines(page)), expected_report("20"));
+}
+
+TEST_F(PrintEndToEnd, AStoppedQueueKeepsThePageUntilItIsStartedAgain) {
+  const QString page = fresh_page_path();
+  boxes().numexp->setText("20");
+  click("Simular");
+  on_test_queue("cupsdisable");
+  const auto message = testing::message_from([&] { click("Command1"); });
+  QTest::qWait(1000);
+  const bool printed_while_stopped = QFileInfo::exists(page);
+  on_test_queue("cupsenable");
+  ASSERT_TRUE(message) << "Imprimir said nothing of the stopped printer";
+  EXPECT_TRUE(message->text.contains("La página está en la cola de la impresora «zarandola-test»"))
+      << message->text.toStdString();
+  EXPECT_FALSE(printed_while_stopped);
+  ASSERT_TRUE(wait_for_page(page)) << "the page did not come out once the printer was started";
+  EXPECT_EQ(texts_in(printed_lines(page)), expected_report("20"));
 }
 
 // A whole session on the real window, which the sanitizer build also checks

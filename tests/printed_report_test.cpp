@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
+#include "error_kind_of.h"
 #include "recording_printer.h"
 
 namespace zarandola {
 namespace {
 
+using testing::error_kind_of;
 using testing::RecordingPrinter;
 
 const ReportFields worked_example{.numexp = "20",
@@ -87,6 +90,20 @@ TEST(PrintedReport, TwoReportsInARowAreTheSame) {
   ASSERT_EQ(printer.operations.size(), 56u);
   EXPECT_TRUE(std::equal(printer.operations.begin(), printer.operations.begin() + 28, printer.operations.begin() + 28));
   EXPECT_EQ(printer.operations[29], "size 14");
+}
+
+TEST(PrintedReport, APrinterFailingHalfWayHasItsDocumentCancelledAndTheNextReportStartsAfresh) {
+  RecordingPrinter printer;
+  printer.refuse_from = 12;
+  const Page page = report_page(worked_example, RegionalSettings::spanish());
+  EXPECT_EQ(error_kind_of([&] { print_page(page, printer); }), ErrorKind::Printer);
+  ASSERT_EQ(printer.operations.size(), 13u);
+  EXPECT_EQ(printer.operations.back(), "cancel");
+
+  printer.operations.clear();
+  printer.refuse_from = std::numeric_limits<std::size_t>::max();
+  print_page(page, printer);
+  EXPECT_EQ(printer.operations, report_of(worked_example));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <limits>
 #include <vector>
 
 #include "errors/run_time_error.h"
@@ -10,8 +11,8 @@
 
 namespace zarandola::testing {
 
-// Writes down every operation, the items of a line between bars; or, once
-// told to refuse, refuses every operation as a printer without paper would.
+// Writes down every operation, the items of a line between bars; or, from a
+// given operation on, refuses them as a printer without paper would.
 class RecordingPrinter final : public PrinterService {
  public:
   void set_font_name(const QString& name) override { record("font " + name); }
@@ -20,14 +21,19 @@ class RecordingPrinter final : public PrinterService {
   void print_line(int indent, const QStringList& items) override {
     record(QString::number(indent) + " |" + items.join(u'|') + "|");
   }
-  void end_document() override { record("end"); }
+  SentPage end_document() override {
+    record("end");
+    return {"Grabadora", false};
+  }
+  void cancel_document() noexcept override { operations.push_back("cancel"); }
 
   std::vector<QString> operations;
-  bool refuse = false;
+  std::size_t refuse_from = std::numeric_limits<std::size_t>::max();  // an index into operations
 
  private:
   void record(const QString& operation) {
-    if (refuse) throw RunTimeError(ErrorKind::Printer, "La impresora se ha quedado sin papel.");
+    if (operations.size() >= refuse_from)
+      throw RunTimeError(ErrorKind::Printer, "La impresora se ha quedado sin papel.");
     operations.push_back(operation);
   }
 };

@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <memory>
 #include <vector>
@@ -222,12 +223,12 @@ TEST_F(WindowTest, ImprimirPrintsTheFieldsAsTheyStandAtTheClick) {
 }
 
 TEST_F(WindowTest, ARefusingPrinterShowsItsReasonAndTheProgramGoesOn) {
-  printer_.refuse = true;
+  printer_.refuse_from = 0;
   const auto message = message_from([&] { button("Command1")->click(); });
   ASSERT_TRUE(message);
   EXPECT_EQ(message->title, "Zarandola");
   EXPECT_TRUE(message->text.contains("sin papel")) << message->text.toStdString();
-  printer_.refuse = false;
+  printer_.refuse_from = std::numeric_limits<std::size_t>::max();
   type_count("20");
   button("Simular")->click();
   EXPECT_EQ(boxes().premed->text(), "70,00");

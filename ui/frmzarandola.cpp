@@ -184,8 +184,15 @@ void frmzarandola::print_report() {
       .premed = boxes_.premed->text(),
   };
   const Page page = report_page(fields);
-  WaitCursor wait;
-  print_page(page, printer_);
+  const SentPage sent = [&] {
+    WaitCursor wait;
+    return print_page(page, printer_);
+  }();
+  if (sent.waits_for_stopped_printer)
+    QMessageBox::information(this, QStringLiteral("Zarandola"),
+                             QStringLiteral("La página está en la cola de la impresora «%1», que está detenida: se "
+                                            "imprimirá cuando se vuelva a poner en marcha.")
+                                 .arg(sent.printer));
 }
 
 void frmzarandola::end_program() { QCoreApplication::quit(); }

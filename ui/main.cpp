@@ -2,7 +2,7 @@
 #include <QApplication>
 
 #include "core/clock_random_source.h"
-#include "report/qt_printer_service.h"
+#include "report/cups_printer_service.h"
 #include "ui/application.h"
 #include "ui/frmzarandola.h"
 
@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
   zarandola::install_spanish_qt_texts(app);
   zarandola::quit_on_termination_signals(app);
   zarandola::ClockRandomSource random_source;
-  zarandola::QtPrinterService printer;
+  zarandola::CupsPrinterService printer;
   zarandola::frmzarandola window(zarandola::runner_on(random_source), printer);
   window.show();
   return app.exec();
