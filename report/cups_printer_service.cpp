@@ -17,8 +17,13 @@
 namespace zarandola {
 namespace {
 
-// The print system's reason for its last refusal, as CUPS words it.
-QString last_cups_error() { return QString::fromUtf8(cupsLastErrorString()); }
+// The print system's reason for its last refusal, as CUPS words it, without
+// the full stop that a sentence of ours adds.
+QString last_cups_error() {
+  QString reason = QString::fromUtf8(cupsLastErrorString()).trimmed();
+  while (reason.endsWith(u'.')) reason.chop(1);
+  return reason;
+}
 
 // True when the queue is stopped: it keeps the jobs it takes until someone starts it again.
 bool is_stopped(const QString& printer) {
