@@ -9,9 +9,9 @@
 namespace zarandola {
 
 // The system clock that the generator reseeds from: the wall clock in whole
-// seconds, which the vDSO answers in a few nanoseconds without a system call,
-// several times faster than any finer clock here. A reseed stirs the reading
-// into the state, so its resolution does not matter to the draws.
+// seconds, which the vDSO answers with a read of memory, no system call, and
+// faster than any finer clock. A reseed stirs the reading into the state, so
+// its resolution does not matter to the draws.
 struct SystemClock {
   static std::uint64_t now() noexcept { return static_cast<std::uint64_t>(std::time(nullptr)); }
 };

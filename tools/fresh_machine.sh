@@ -58,12 +58,14 @@ make_root() {
   done
 }
 
-# Runs a command inside the root as the named user, with a clean environment.
+# Runs a command inside the root as the named user, with a clean environment
+# and the PATH that Debian gives that user: a normal user's has no sbin.
 in_root() {
-  local user=$1 home=$2
+  local user=$1 home=$2 path=/usr/local/bin:/usr/bin:/bin
   shift 2
+  if [ "$user" = root ]; then path=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin; fi
   chroot "$root" /usr/sbin/runuser -u "$user" -- /usr/bin/env -i HOME="$home" USER="$user" LOGNAME="$user" \
-    PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"
+    PATH="$path" LANG=C.UTF-8 "$@"
 }
 
 clone_into() {
