@@ -4,11 +4,14 @@
 // Run: build/bench/simulation_bench
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <new>
 #include <random>
+#include <string_view>
+#include <vector>
 
 #include "core/clock_random_source.h"
 #include "core/simulation.h"
@@ -101,4 +104,23 @@ BENCHMARK(BM_naive_reference)->Arg(10'000)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace zarandola
 
-BENCHMARK_MAIN();
+// A shared virtual machine drifts from one second to the next: unless told
+// otherwise, each benchmark is repeated five times, interleaved with the
+// others, and reported by its mean, median and spread.
+int main(int argc, char* argv[]) {
+  std::vector<char*> arguments(argv, argv + argc);
+  const auto given = [&](std::string_view flag) {
+    return std::any_of(arguments.begin() + 1, arguments.end(),
+                       [&](const char* argument) { return std::string_view(argument).starts_with(flag); });
+  };
+  char repetitions[] = "--benchmark_repetitions=5";
+  char interleaving[] = "--benchmark_enable_random_interleaving=true";
+  char aggregates[] = "--benchmark_report_aggregates_only=true";
+  if (!given("--benchmark_repetitions")) arguments.insert(arguments.end(), {repetitions, interleaving, aggregates});
+  int count = static_cast<int>(arguments.size());
+  benchmark::Initialize(&count, arguments.data());
+  if (benchmark::ReportUnrecognizedArguments(count, arguments.data())) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

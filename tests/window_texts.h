@@ -24,7 +24,8 @@ void PrintTo(const ResultFields<T>& fields, std::ostream* out) {
 
 template <typename T>
 void PrintTo(const WindowFields<T>& fields, std::ostream* out) {
-  for_each_window_field([&](const T& text) { *out << ' ' << ::testing::PrintToString(text); }, fields);
+  *out << ::testing::PrintToString(fields.numexp);
+  PrintTo(static_cast<const ResultFields<T>&>(fields), out);
 }
 
 namespace testing {
