@@ -25,10 +25,11 @@ constexpr Fruit fruit_of_face(Face face) { return wheel_faces[face - 1]; }
 
 // One spin of one wheel; r is the random value for it, 0 <= r < 1.
 constexpr Fruit draw_fruit(float r) {
-  // Widened to double first: in single precision the single nearest to 5/6
-  // would land on face 6. Truncation is the floor here, since x >= 1.
-  const double x = static_cast<double>(r) * 6.0 + 1.0;
-  return fruit_of_face(static_cast<Face>(x));
+  // The face is the floor of r * 6 + 1, with r widened to double first: in
+  // single precision the single nearest to 5/6 would land on face 6. In double
+  // r * 6 is exact (24 bits times 3), so adding 1 moves no value across a
+  // whole number, and the whole part of r * 6 is already the face less one.
+  return wheel_faces[static_cast<int>(static_cast<double>(r) * 6.0)];
 }
 
 // Only a pair of equal fruits wins; the order of the wheels does not matter.

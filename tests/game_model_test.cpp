@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace zarandola {
 namespace {
@@ -25,6 +27,17 @@ TEST(DrawFruit, MapsTheEdgesOfEachFaceToItsFruit) {
   for (const auto& c : cases) EXPECT_EQ(draw_fruit(c.r), c.expected) << "r = " << c.r;
   EXPECT_EQ(std::nextafter(0.5f, 0.0f), 0.49999997f);
   EXPECT_EQ(std::nextafter(1.0f, 0.0f), 0.99999994f);
+}
+
+TEST(DrawFruit, GivesTheFaceOfRTimesSixPlusOneForEverySingleBelowOne) {
+  // The bit patterns of the non-negative singles run in the order of their values.
+  std::uint32_t mismatches = 0;
+  for (std::uint32_t bits = 0; bits < std::bit_cast<std::uint32_t>(1.0f); ++bits) {
+    const auto r = std::bit_cast<float>(bits);
+    const auto face = static_cast<Face>(static_cast<double>(r) * 6.0 + 1.0);  // truncation is the floor here
+    mismatches += draw_fruit(r) != fruit_of_face(face);
+  }
+  EXPECT_EQ(mismatches, 0u);
 }
 
 TEST(FruitOfFace, ThreeCherriesTwoApplesOneLemon) {
