@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
-  libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+  libgtest-dev libbenchmark-dev clang libclang-rt-dev
   fonts-liberation fonts-comic-neue
   libcups2-dev cups-daemon cups-client cups-filters poppler-utils
   dpkg-dev file lintian desktop-file-utils appstream
