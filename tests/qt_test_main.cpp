@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs GoogleTest inside a QApplication, offscreen and in a Spanish setting,
-// with Qt's own texts in Spanish as the program has them.
+// prepared as the program prepares its own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("LC_ALL", "es_ES.UTF-8");
   QApplication app(argc, argv);
-  zarandola::install_spanish_qt_texts(app);
+  zarandola::prepare_application(app);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <csignal>
 #include <limits>
 #include <map>
 #include <memory>
@@ -169,7 +172,7 @@ TEST_F(WindowTest, ResultFieldsWearTheirColourSchemeAndFonts) {
 }
 
 TEST_F(WindowTest, TabWalksTheFocusChainAndWrapsAround) {
-  QApplication::setActiveWindow(&window_);
+  window_.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
   const TextBoxes& b = boxes();
   EXPECT_EQ(QApplication::focusWidget(), b.numexp);
@@ -301,7 +304,7 @@ TEST_F(AllCherriesTest, ATotalPrizeBeyond32BitsWritesNothing) {
 }
 
 TEST_F(WindowTest, AccessKeysAndEnterWorkLikeClicks) {
-  QApplication::setActiveWindow(&window_);
+  window_.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
   type_count("20");
   // An access key presses its button the way the platform shows a press:
@@ -325,11 +328,23 @@ int exit_code_after(const std::function<void()>& ending) {
 }
 
 TEST_F(WindowTest, TerminarEscapeAndTheTitleBarEndTheProgram) {
-  QApplication::setActiveWindow(&window_);
+  window_.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
   EXPECT_EQ(exit_code_after([&] { QTest::keyClick(&window_, Qt::Key_T, Qt::AltModifier); }), 0);
   EXPECT_EQ(exit_code_after([&] { QTest::keyClick(boxes().numexp, Qt::Key_Escape); }), 0);
   EXPECT_EQ(exit_code_after([&] { window_.close(); }), 0);
+  EXPECT_EQ(exit_code_after([] { std::raise(SIGTERM); }), 0);
+  EXPECT_EQ(exit_code_after([] { std::raise(SIGINT); }), 0);
+}
+
+// A dock ties the window to its launcher and icon by these two names.
+TEST(DesktopIdentity, TheWindowNamesItsDesktopFile) {
+  QFile desktop_file(QStringLiteral(DESKTOP_FILE));
+  ASSERT_TRUE(desktop_file.open(QIODevice::ReadOnly | QIODevice::Text));
+  const QStringList lines = QString::fromUtf8(desktop_file.readAll()).split(u'\n');
+  EXPECT_EQ(QGuiApplication::desktopFileName() + ".desktop", QFileInfo(desktop_file).fileName());
+  EXPECT_TRUE(lines.contains("StartupWMClass=" + QCoreApplication::applicationName()))
+      << QCoreApplication::applicationName().toStdString();
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSocketNotifier>
@@ -23,28 +23,48 @@ void on_termination_signal(int) {
   [[maybe_unused]] const auto written = ::write(signal_socket[1], &byte, 1);
 }
 
-}  // namespace
-
-bool install_spanish_qt_texts(QCoreApplication& application) {
+// Without Qt's Spanish translation installed, its texts stay in English.
+void install_spanish_qt_texts(QCoreApplication& application) {
   auto* translator = new QTranslator(&application);
   if (!translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     delete translator;
-    return false;
+    return;
   }
-  return QCoreApplication::installTranslator(translator);
+  QCoreApplication::installTranslator(translator);
+}
+
+// The X11 window class comes from the application name, which would otherwise
+// follow the name the program was started by; the desktop file's
+// StartupWMClass says the same name. On Wayland the application id is the
+// desktop file's name itself.
+void declare_desktop_identity() {
+  QCoreApplication::setApplicationName(QStringLiteral("zarandola"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.zarandola.Zarandola"));
 }
 
 void quit_on_termination_signals(QCoreApplication& application) {
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_socket) != 0) return;
   auto* notifier = new QSocketNotifier(signal_socket[0], QSocketNotifier::Read, &application);
-  QObject::connect(notifier, &QSocketNotifier::activated, &application, [] { QCoreApplication::quit(); });
+  QObject::connect(notifier, &QSocketNotifier::activated, &application, [] {
+    char byte;
+    [[maybe_unused]] const auto taken = ::read(signal_socket[0], &byte, 1);  // or the notifier fires on and on
+    QCoreApplication::quit();
+  });
   struct sigaction action {};
   action.sa_handler = on_termination_signal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
+}
+
+}  // namespace
+
+void prepare_application(QApplication& application) {
+  install_spanish_qt_texts(application);
+  declare_desktop_identity();
+  quit_on_termination_signals(application);
 }
 
 }  // namespace zarandola

@@ -8,8 +8,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  zarandola::install_spanish_qt_texts(app);
-  zarandola::quit_on_termination_signals(app);
+  zarandola::prepare_application(app);
   zarandola::ClockRandomSource random_source;
   zarandola::CupsPrinterService printer;
   zarandola::frmzarandola window(zarandola::runner_on(random_source), printer);
