@@ -18,6 +18,13 @@ set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/zarandola)
 install_gzipped(${CMAKE_CURRENT_SOURCE_DIR}/packaging/changelog ${doc_dir})
 install_gzipped(${CMAKE_CURRENT_SOURCE_DIR}/packaging/zarandola.1 ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES packaging/copyright DESTINATION ${doc_dir})
+# Debian 13's lintian holds the metainfo to AppStream 1.0, which wants a
+# homepage; Debian 12's has no such check and refuses an override of a tag it
+# does not know.
+cmake_host_system_information(RESULT debian_release QUERY DISTRIB_VERSION_ID)
+if(debian_release VERSION_GREATER_EQUAL 13)
+  install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME zarandola)
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zarandola)

@@ -15,9 +15,10 @@ deb=$(ls "$package_dir"/zarandola_*.deb)
 echo "built $(basename "$deb")"
 
 contents=$(dpkg-deb -c "$deb")
-for file in ./usr/bin/zarandola ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
-  ./usr/share/icons/hicolor/16x16/apps/$id.png ./usr/share/icons/hicolor/32x32/apps/$id.png \
-  ./usr/share/man/man1/zarandola.1.gz ./usr/share/doc/zarandola/changelog.gz ./usr/share/doc/zarandola/copyright; do
+expected=(./usr/bin/zarandola ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml
+  ./usr/share/man/man1/zarandola.1.gz ./usr/share/doc/zarandola/changelog.gz ./usr/share/doc/zarandola/copyright)
+for size in 16 32 48 64 128 256; do expected+=("./usr/share/icons/hicolor/${size}x$size/apps/$id.png"); done
+for file in "${expected[@]}"; do
   grep -q " $file\$" <<<"$contents" || { echo "the package lacks $file"; exit 1; }
 done
 depends=$(dpkg-deb -f "$deb" Depends)
@@ -36,7 +37,13 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 dpkg-deb -x "$deb" "$scratch"
 desktop-file-validate "$scratch/usr/share/applications/$id.desktop"
-appstreamcli validate --no-net "$scratch/usr/share/metainfo/$id.metainfo.xml"
+# The tree as lintian sees it; the one warning let through is the missing
+# homepage, which the package's lintian override explains.
+appstream_report=$(appstreamcli validate-tree --no-net "$scratch" || true)
+if grep -E '^[EW]: ' <<<"$appstream_report" | grep -v -E ': url-homepage-missing$'; then
+  echo "AppStream does not accept the metainfo"
+  exit 1
+fi
 
 # A desktop program runs until it is closed: still running after three seconds,
 # then ending with status 0 when the session asks it to, is success.

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's artwork: the picture of the two wheels and the icon.
-// Usage: draw_artwork OUTPUT_FOLDER   (writes wheels.png, icon.png,
-// icon-16.png and zarandola.ico there; the results are kept in ui/resources)
+// Usage: draw_artwork OUTPUT_FOLDER   (writes wheels.png, icon-N.png for each
+// size of the desktop's icon theme, and zarandola.ico there; the results are
+// kept in ui/resources)
 #include <QBuffer>
 #include <QDataStream>
 #include <QDir>
@@ -136,11 +137,17 @@ QImage wheels() {
 
 // --- The icon ---------------------------------------------------------------
 
+// The sizes that menus, docks and software centres look for.
+constexpr int icon_sizes[] = {16, 32, 48, 64, 128, 256};
+
 // A window seen slightly from the side: its far edge shorter than its near one.
+// Drawn on a grid of 32; the small sizes keep hard pixel edges, the larger
+// ones are smoothed so that the scaled-up lines do not show steps.
 QImage window_icon(int size) {
   QImage image(size, size, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing, size > 32);
   p.scale(size / 32.0, size / 32.0);
   const QPolygonF body({QPointF(3, 5), QPointF(28, 2), QPointF(28, 30), QPointF(3, 27)});
   const QPolygonF title({QPointF(3, 5), QPointF(28, 2), QPointF(28, 9), QPointF(3, 11)});
@@ -248,9 +255,9 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const QDir out(QString::fromLocal8Bit(argv[1]));
-  const bool written = wheels().save(out.filePath("wheels.png")) && window_icon(32).save(out.filePath("icon.png")) &&
-                       window_icon(16).save(out.filePath("icon-16.png")) &&
-                       write(out.filePath("zarandola.ico"), ico_file());
+  bool written = wheels().save(out.filePath("wheels.png")) && write(out.filePath("zarandola.ico"), ico_file());
+  for (const int size : icon_sizes)
+    written = written && window_icon(size).save(out.filePath(QStringLiteral("icon-%1.png").arg(size)));
   if (!written) std::fprintf(stderr, "draw_artwork: could not write into %s\n", argv[1]);
   return written ? 0 : 1;
 }

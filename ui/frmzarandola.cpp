@@ -2,6 +2,7 @@
 #include "ui/frmzarandola.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
@@ -80,6 +81,15 @@ void apply_colours(QWidget* widget, const ControlRow& row) {
   widget->setPalette(palette);
 }
 
+// Every size drawn for the desktop, so that a dock or a task switcher need not
+// scale the title bar's.
+QIcon program_icon() {
+  QIcon icon;
+  for (const QString& file : QDir(QStringLiteral(":/zarandola")).entryList({QStringLiteral("icon-*.png")}))
+    icon.addFile(QStringLiteral(":/zarandola/") + file);
+  return icon;
+}
+
 bool takes_focus(ControlKind kind) {
   return kind == ControlKind::TextBox || kind == ControlKind::CommandButton || kind == ControlKind::PictureBox;
 }
@@ -102,9 +112,7 @@ frmzarandola::frmzarandola(TrialRunner run_trials, PrinterService& printer, QWid
   setWindowTitle(QStringLiteral("Zarandola"));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  QIcon icon(QStringLiteral(":/zarandola/icon.png"));
-  icon.addFile(QStringLiteral(":/zarandola/icon-16.png"));
-  setWindowIcon(icon);
+  setWindowIcon(program_icon());
   setFixedSize(twips_to_pixels(layout::client_width_twips), twips_to_pixels(layout::client_height_twips));
   install_font_substitutes();
   build_controls();
