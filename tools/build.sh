@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Configures and builds the program, its tests and benchmarks.
+# Installs what is missing, then configures and builds the program, its tests
+# and benchmarks.
 # Usage: tools/build.sh [--sanitize]   (prints the build folder on its last line)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,6 +13,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DZARANDOLA_SANITIZE=ON -DZARANDOLA_BUILD_BENCH=OFF)
 fi
 
+tools/setup.sh >&2
 cmake -S . -B "$build_dir" "${options[@]}" >/dev/null
 cmake --build "$build_dir" -j "$(nproc)" >&2
 echo "$build_dir"

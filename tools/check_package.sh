@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package in the build folder, checks what it holds and
-# declares, holds it to lintian, and starts the program unpacked from it
-# (offscreen) to see it run and quit cleanly.
+# declares, holds it to lintian and AppStream, and starts the program unpacked
+# from it (offscreen) to see it run and quit cleanly.
 # Usage: tools/check_package.sh BUILD_DIR
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
@@ -45,16 +45,4 @@ if grep -E '^[EW]: ' <<<"$appstream_report" | grep -v -E ': url-homepage-missing
   exit 1
 fi
 
-# A desktop program runs until it is closed: still running after three seconds,
-# then ending with status 0 when the session asks it to, is success.
-QT_QPA_PLATFORM=offscreen "$scratch/usr/bin/zarandola" &
-pid=$!
-sleep 3
-kill -TERM "$pid" 2>/dev/null || { echo "the unpacked program ended early"; exit 1; }
-status=0
-wait "$pid" || status=$?
-if [ "$status" -ne 0 ]; then
-  echo "the unpacked program did not quit cleanly: status $status"
-  exit 1
-fi
-echo "the unpacked program ran and quit cleanly"
+"$(dirname "$0")/../tests/quits_cleanly.sh" "$scratch/usr/bin/zarandola"

@@ -1,25 +1,34 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Tries the project the way a stranger would, on freshly made Debian 12 roots
-# (mmdebstrap, nothing installed but apt, git and certificates), with a clone of
-# the current commit:
-#   root     the README's test command, run as root;
-#   user     the same, run as a normal user who has password-less sudo;
+# Tries the project the way a stranger would, on freshly made Debian roots
+# (mmdebstrap: nothing installed but apt, git, sudo and certificates), with a
+# clone of the current commit. For each release, Debian 13 first:
+#   root     the README's test command, then its run command (the program
+#            started offscreen and asked to quit), as root;
+#   user     the test command and the README's install command, as a normal
+#            user who has password-less sudo, and the installed program started;
 #   package  the package that the root run built, installed with apt-get on
-#            another fresh root, and the installed program started offscreen.
-# Usage: tools/fresh_machine.sh [root|user|package]...   (all three by default)
+#            another fresh root of the same release, and the installed program
+#            started.
+# Usage: tools/fresh_machine.sh [RELEASE...]   (trixie and bookworm by default)
 # Needs root on this machine; installs mmdebstrap when it is missing.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 commit=$(git -C "$source_dir" rev-parse HEAD)
-suite=bookworm
-runs=("$@")
-((${#runs[@]})) || runs=(root user package)
+releases=("$@")
+((${#releases[@]})) || releases=(trixie bookworm)
 
-# The test command is taken from the README itself, so that the two cannot drift.
-test_command=$(awk '/^## Test it/ { section = 1; next } section && /^```/ { inside = !inside; if (!inside) exit; next }
-                    section && inside { print }' "$source_dir/README.md")
-[ -n "$test_command" ] || { echo "the README names no test command under '## Test it'"; exit 1; }
+# The commands are taken from the README itself, so that the two cannot drift.
+readme_command() {
+  local command
+  command=$(awk -v heading="## $1" '$0 == heading { section = 1; next } section && /^```/ { inside = !inside; if (!inside) exit; next }
+                                    section && inside { print }' "$source_dir/README.md")
+  [ -n "$command" ] || { echo "the README names no command under '## $1'" >&2; exit 1; }
+  echo "$command"
+}
+test_command=$(readme_command "Test it")
+run_command=$(readme_command "Run it")
+install_command=$(readme_command "Install")
 
 if ! command -v mmdebstrap >/dev/null; then
   apt-get update -qq
@@ -45,10 +54,20 @@ remove_root() {
 }
 trap 'remove_root; rm -rf "$scratch"' EXIT
 
+# One base root a release, unpacked afresh for every run.
+make_base() {
+  local release=$1
+  echo "== making a fresh Debian $release root"
+  if ! mmdebstrap --quiet --variant=apt --include=git,ca-certificates,sudo "$release" "$scratch/$release.tar"; then
+    echo "cannot make a fresh Debian $release root: is Debian's package archive reachable?"
+    exit 1
+  fi
+  echo "== Debian $(tar -xOf "$scratch/$release.tar" ./etc/debian_version)"
+}
+
 make_root() {
   root=$(mktemp -d /tmp/zarandola-root.XXXXXX)
-  echo "== making a fresh Debian root in $root"
-  mmdebstrap --quiet --variant=apt --include="$1" "$suite" "$root"
+  tar -C "$root" -xf "$scratch/$1.tar"
   # No init system runs in the root: package scripts must not start daemons there.
   printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
   chmod 755 "$root/usr/sbin/policy-rc.d"
@@ -73,23 +92,19 @@ clone_into() {
   git -C "$root$1" checkout --quiet "$commit"
 }
 
-timed() {
-  local start=$SECONDS
-  "$@"
-  echo "== $1 took $((SECONDS - start)) s"
-}
-
 run_as_root() {
-  make_root git,ca-certificates
+  make_root "$1"
   clone_into /root/zarandola
   echo "== as root: $test_command"
   in_root root /root bash -c "cd ~/zarandola && $test_command"
-  cp "$root"/root/zarandola/build/package/zarandola_*.deb "$scratch/"
+  echo "== as root: $run_command"
+  in_root root /root bash -c "cd ~/zarandola && tests/quits_cleanly.sh $run_command"
+  cp "$root"/root/zarandola/build/package/zarandola_*.deb "$scratch/$1.deb"
   remove_root
 }
 
 run_as_user() {
-  make_root git,ca-certificates,sudo
+  make_root "$1"
   chroot "$root" useradd --create-home --shell /bin/bash contributor
   echo 'contributor ALL=(ALL) NOPASSWD: ALL' >"$root/etc/sudoers.d/contributor"
   chmod 440 "$root/etc/sudoers.d/contributor"
@@ -97,30 +112,35 @@ run_as_user() {
   chroot "$root" chown -R contributor: /home/contributor/zarandola
   echo "== as a user with sudo: $test_command"
   in_root contributor /home/contributor bash -c "cd ~/zarandola && $test_command"
+  echo "== as a user with sudo: $install_command"
+  in_root contributor /home/contributor bash -c "cd ~/zarandola && $install_command"
+  in_root contributor /home/contributor bash -c \
+    "test -f /usr/local/share/icons/hicolor/256x256/apps/org.zarandola.Zarandola.png && ~/zarandola/tests/quits_cleanly.sh zarandola"
   remove_root
 }
 
 install_package() {
-  local deb
-  deb=$(ls "$scratch"/zarandola_*.deb 2>/dev/null) || { echo "no package: run 'root' first"; exit 1; }
-  make_root ca-certificates
-  cp "$deb" "$root/tmp/"
-  echo "== installing $(basename "$deb") on a fresh root"
+  [ -f "$scratch/$1.deb" ] || { echo "no package built on $1"; exit 1; }
+  make_root "$1"
+  cp "$scratch/$1.deb" "$root/tmp/zarandola.deb"
+  cp "$source_dir/tests/quits_cleanly.sh" "$root/tmp/"
+  echo "== installing the package built on $1 on a fresh root"
   in_root root /root bash -c "apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends /tmp/$(basename "$deb") >/dev/null"
+    apt-get install -y -qq --no-install-recommends /tmp/zarandola.deb >/dev/null"
   echo "== starting the installed program offscreen and asking it to quit"
-  in_root root /root bash -c 'QT_QPA_PLATFORM=offscreen /usr/bin/zarandola & pid=$!; sleep 3
-    kill -TERM "$pid"; status=0; wait "$pid" || status=$?
-    [ "$status" -eq 0 ] || { echo "the installed program ended with status $status"; exit 1; }'
-  echo "== the installed program started and quit cleanly"
+  in_root root /root /tmp/quits_cleanly.sh zarandola
   remove_root
 }
 
-for run in "${runs[@]}"; do
-  case $run in
-    root) timed run_as_root ;;
-    user) timed run_as_user ;;
-    package) timed install_package ;;
-    *) echo "usage: $0 [root|user|package]..."; exit 2 ;;
-  esac
+timed() {
+  local start=$SECONDS
+  "$@"
+  echo "== $1 $2 took $((SECONDS - start)) s"
+}
+
+for release in "${releases[@]}"; do
+  timed make_base "$release"
+  timed run_as_root "$release"
+  timed run_as_user "$release"
+  timed install_package "$release"
 done

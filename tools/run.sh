@@ -4,6 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/setup.sh
 build_dir=$(tools/build.sh | tail -n 1)
 exec "$build_dir/ui/zarandola"

@@ -5,6 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-tools/setup.sh
 build_dir=$(tools/build.sh "$@" | tail -n 1)
 ctest --test-dir "$build_dir" -j "$(nproc)" --output-on-failure
