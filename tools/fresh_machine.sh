@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Tries the project the way a stranger would, on freshly made Debian roots
-# (mmdebstrap: nothing installed but apt, git, sudo and certificates), with a
+# (mmdebstrap: nothing installed but apt, git, sudo, passwd and certificates), with a
 # clone of the current commit. For each release, Debian 13 first:
 #   root     the README's test command, then its run command (the program
 #            started offscreen and asked to quit), as root;
@@ -58,7 +58,7 @@ trap 'remove_root; rm -rf "$scratch"' EXIT
 make_base() {
   local release=$1
   echo "== making a fresh Debian $release root"
-  if ! mmdebstrap --quiet --variant=apt --include=git,ca-certificates,sudo "$release" "$scratch/$release.tar"; then
+  if ! mmdebstrap --quiet --variant=apt --include=git,ca-certificates,sudo,passwd "$release" "$scratch/$release.tar"; then
     echo "cannot make a fresh Debian $release root: is Debian's package archive reachable?"
     exit 1
   fi
