@@ -3,19 +3,30 @@
 
 #include <cups/cups.h>
 
-#include <QDir>
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
+#include <chrono>
+#include <cstdlib>
 #include <cstring>
-#include <iterator>
 
 #include "errors/run_time_error.h"
 
 namespace zarandola {
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How long one print may keep the window waiting in all, and how long a
+// connection may take within that.
+constexpr auto print_deadline = std::chrono::seconds(9);
+constexpr int connect_timeout_ms = 3000;
+
+[[noreturn]] void raise(ErrorKind kind, const QString& description) {
+  throw RunTimeError(kind, description.toStdString());
+}
 
 // The print system's reason for its last refusal, as CUPS words it, without
 // the full stop that a sentence of ours adds.
@@ -25,17 +36,102 @@ QString last_cups_error() {
   return reason;
 }
 
-// True when the queue is stopped: it keeps the jobs it takes until someone starts it again.
-bool is_stopped(const QString& printer) {
-  const std::unique_ptr<cups_dest_t, void (*)(cups_dest_t*)> destination(
-      cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(), nullptr),
-      [](cups_dest_t* dest) { cupsFreeDests(1, dest); });
-  if (!destination) return false;
-  const char* state = cupsGetOption("printer-state", destination->num_options, destination->options);
-  return state && std::strcmp(state, "5") == 0;  // IPP_PSTATE_STOPPED
+// The default printer that the user's environment names, read as libcups
+// reads it before it asks the print system; empty when none is named.
+QString printer_named_by_environment() {
+  for (const char* variable : {"LPDEST", "PRINTER"}) {
+    const char* name = std::getenv(variable);
+    if (name && *name && std::strcmp(name, "lp") != 0) return QString::fromLocal8Bit(name);
+  }
+  return {};
 }
 
 }  // namespace
+
+// A connection to the print system for one document. Every wait on it ends by
+// a common deadline, where libcups alone would wait a minute per request.
+class PrintConnection {
+ public:
+  PrintConnection() : deadline_(Clock::now() + print_deadline) {
+    http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, connect_timeout_ms, nullptr);
+    if (!http_) {
+      const QString printer = printer_named_by_environment();
+      raise(ErrorKind::PrintServiceDown,
+            QStringLiteral("No se puede conectar con el servicio de impresión%1: %2.")
+                .arg(printer.isEmpty() ? QString() : QStringLiteral(" para imprimir en «%1»").arg(printer),
+                     last_cups_error()));
+    }
+    httpSetTimeout(http_, 1.0, &PrintConnection::keep_waiting, this);
+  }
+  ~PrintConnection() { httpClose(http_); }
+  PrintConnection(const PrintConnection&) = delete;
+  PrintConnection& operator=(const PrintConnection&) = delete;
+
+  http_t* http() const { return http_; }
+
+  QString default_printer() {
+    cups_dest_t* destination = cupsGetNamedDest(http_, nullptr, nullptr);
+    if (destination) {
+      const QString name = QString::fromUtf8(destination->name);
+      cupsFreeDests(1, destination);
+      return name;
+    }
+    raise_if_silent();
+    const QString reason = last_cups_error();
+    const QString named = printer_named_by_environment();
+    if (!named.isEmpty())
+      raise(ErrorKind::UnknownPrinter,
+            QStringLiteral("La impresora predeterminada «%1» no existe en el servicio de impresión: %2.")
+                .arg(named, reason));
+    if (!cupsGetDefault2(http_)) {
+      raise_if_silent();
+      raise(ErrorKind::NoDefaultPrinter, QStringLiteral("No hay ninguna impresora predeterminada: %1.").arg(reason));
+    }
+    raise(ErrorKind::UnknownPrinter,
+          QStringLiteral("La impresora predeterminada no existe en el servicio de impresión: %1.").arg(reason));
+  }
+
+  // True when the queue is stopped: it keeps the jobs it takes until someone starts it again.
+  bool is_stopped(const QByteArray& printer) const {
+    cups_dest_t* destination = cupsGetNamedDest(http_, printer.constData(), nullptr);
+    if (!destination) return false;
+    const char* state = cupsGetOption("printer-state", destination->num_options, destination->options);
+    const bool stopped = state && std::strcmp(state, "5") == 0;  // IPP_PSTATE_STOPPED
+    cupsFreeDests(1, destination);
+    return stopped;
+  }
+
+  // The error for a request that failed: the service's silence, or else the
+  // printer's refusal in CUPS's words.
+  RunTimeError failure(const QString& printer) const {
+    if (timed_out_) return silence();
+    return {ErrorKind::Printer, QStringLiteral("La impresora «%1» no ha aceptado la página: %2.")
+                                    .arg(printer, last_cups_error())
+                                    .toStdString()};
+  }
+
+ private:
+  static RunTimeError silence() {
+    return {ErrorKind::PrintServiceSilent, QStringLiteral("El servicio de impresión no ha respondido en %1 segundos.")
+                                               .arg(print_deadline.count())
+                                               .toStdString()};
+  }
+
+  void raise_if_silent() const {
+    if (timed_out_) throw silence();
+  }
+
+  // libcups asks this after each second without an answer: go on waiting until the deadline.
+  static int keep_waiting(http_t*, void* self) {
+    auto* connection = static_cast<PrintConnection*>(self);
+    connection->timed_out_ = Clock::now() >= connection->deadline_;
+    return connection->timed_out_ ? 0 : 1;
+  }
+
+  http_t* http_ = nullptr;
+  Clock::time_point deadline_;
+  bool timed_out_ = false;
+};
 
 CupsPrinterService::CupsPrinterService() = default;
 
@@ -53,37 +149,42 @@ void CupsPrinterService::set_font_size(float points) {
 
 void CupsPrinterService::begin_document_if_needed() {
   if (painter_.isActive()) return;
-  const QPrinterInfo destination = QPrinterInfo::defaultPrinter();
-  if (destination.isNull()) fail(QStringLiteral("No hay ninguna impresora predeterminada."));
-  printer_name_ = destination.printerName();
-  page_file_ = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/zarandola-XXXXXX.pdf"));
-  if (!page_file_->open())
-    fail(QStringLiteral("No se ha podido preparar la página para la impresora «%1»: %2.")
-             .arg(printer_name_, page_file_->errorString()));
-  // The printer's own page layout and resolution, written as PDF, the format
-  // that CUPS queues take.
-  printer_ = std::make_unique<QPrinter>(destination, QPrinter::HighResolution);
-  const QPageLayout layout = printer_->pageLayout();
-  const int resolution = printer_->resolution();
-  printer_->setOutputFormat(QPrinter::PdfFormat);
-  printer_->setPageLayout(layout);
-  printer_->setResolution(resolution);
-  printer_->setOutputFileName(page_file_->fileName());
-  printer_->setDocName(QStringLiteral("Zarandola"));
-  if (!painter_.begin(printer_.get()))
-    fail(QStringLiteral("No se ha podido preparar la página para la impresora «%1».").arg(printer_name_));
+  try {
+    connection_ = std::make_unique<PrintConnection>();
+    printer_name_ = connection_->default_printer();
+  } catch (const RunTimeError&) {
+    cancel_document();
+    throw;
+  }
+  // The printer's own page layout and resolution, for a page drawn as PDF,
+  // the format that CUPS queues take.
+  const QPrinter printer(QPrinterInfo::printerInfo(printer_name_), QPrinter::HighResolution);
+  const QPageLayout layout = printer.pageLayout();
+  // The queue is told the page's size too, or it would set the page on its own default paper.
+  media_ = layout.pageSize().key().toUtf8();
+  page_.setData(QByteArray());
+  page_.open(QIODevice::WriteOnly);
+  writer_ = std::make_unique<QPdfWriter>(&page_);
+  writer_->setPageLayout(layout);
+  writer_->setResolution(printer.resolution());
+  writer_->setTitle(QStringLiteral("Zarandola"));
+  if (!painter_.begin(writer_.get())) {
+    cancel_document();
+    raise(ErrorKind::Printer,
+          QStringLiteral("No se ha podido preparar la página para la impresora «%1».").arg(printer_name_));
+  }
   painter_.setFont(font_);
   line_top_ = 0;
 }
 
 void CupsPrinterService::print_blank_line() {
   begin_document_if_needed();
-  line_top_ += QFontMetricsF(font_, printer_.get()).lineSpacing();
+  line_top_ += QFontMetricsF(font_, writer_.get()).lineSpacing();
 }
 
 void CupsPrinterService::print_line(int indent, const QStringList& items) {
   begin_document_if_needed();
-  const QFontMetricsF metrics(font_, printer_.get());
+  const QFontMetricsF metrics(font_, writer_.get());
   // The indent is n blanks of the current font, so the first item starts
   // after them; every text line follows this one rule.
   const qreal left = indent * metrics.horizontalAdvance(u' ');
@@ -93,33 +194,44 @@ void CupsPrinterService::print_line(int indent, const QStringList& items) {
 
 SentPage CupsPrinterService::end_document() {
   if (!painter_.isActive()) return {};
-  if (!painter_.end())
-    fail(QStringLiteral("No se ha podido componer la página para la impresora «%1».").arg(printer_name_));
-  // The queue is told the page's size too, or it would set the page on its own default paper.
-  const QByteArray media = printer_->pageLayout().pageSize().key().toUtf8();
-  cups_option_t options[] = {{const_cast<char*>("document-format"), const_cast<char*>(CUPS_FORMAT_PDF)},
-                             {const_cast<char*>("media"), const_cast<char*>(media.constData())}};
-  const int job = cupsPrintFile2(CUPS_HTTP_DEFAULT, printer_name_.toUtf8().constData(),
-                                 page_file_->fileName().toUtf8().constData(), "Zarandola", std::size(options), options);
-  if (job == 0)
-    fail(QStringLiteral("La impresora «%1» no ha aceptado la página: %2.").arg(printer_name_, last_cups_error()));
-  const SentPage sent{printer_name_, is_stopped(printer_name_)};
+  try {
+    if (!painter_.end())
+      raise(ErrorKind::Printer,
+            QStringLiteral("No se ha podido componer la página para la impresora «%1».").arg(printer_name_));
+    send_page(media_);
+  } catch (const RunTimeError&) {
+    cancel_document();
+    throw;
+  }
+  const SentPage sent{printer_name_, connection_->is_stopped(printer_name_.toUtf8())};
   cancel_document();  // the queue holds its own copy now
   return sent;
 }
 
-void CupsPrinterService::cancel_document() noexcept {
-  if (painter_.isActive()) {
-    printer_->abort();
-    painter_.end();
-  }
-  printer_.reset();
-  page_file_.reset();  // removes the file
+// Streams the page as one job; a job that any step leaves unfinished is cancelled.
+void CupsPrinterService::send_page(const QByteArray& media) {
+  http_t* http = connection_->http();
+  const QByteArray printer = printer_name_.toUtf8();
+  cups_option_t options[] = {{const_cast<char*>("media"), const_cast<char*>(media.constData())}};
+  const int job = cupsCreateJob(http, printer.constData(), "Zarandola", 1, options);
+  if (job == 0) throw connection_->failure(printer_name_);
+  const QByteArray& pdf = page_.data();
+  const bool started =
+      cupsStartDocument(http, printer.constData(), job, "Zarandola", CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE;
+  const bool written = started && cupsWriteRequestData(http, pdf.constData(), pdf.size()) == HTTP_STATUS_CONTINUE;
+  const bool finished = started && cupsFinishDocument(http, printer.constData()) == IPP_STATUS_OK;
+  if (written && finished) return;
+  const RunTimeError error = connection_->failure(printer_name_);  // before the cancel changes CUPS's last answer
+  cupsCancelJob2(http, printer.constData(), job, 0);
+  throw error;
 }
 
-void CupsPrinterService::fail(const QString& reason) {
-  cancel_document();
-  throw RunTimeError(ErrorKind::Printer, reason.toStdString());
+void CupsPrinterService::cancel_document() noexcept {
+  if (painter_.isActive()) painter_.end();
+  writer_.reset();
+  page_.close();
+  page_.setData(QByteArray());
+  connection_.reset();
 }
 
 }  // namespace zarandola

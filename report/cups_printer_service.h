@@ -1,20 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
 #include <memory>
 
 #include "report/printer_service.h"
 
-class QPrinter;
-class QTemporaryFile;
+class QPdfWriter;
 
 namespace zarandola {
 
-// The system's default printer: the page is drawn with Qt into a private PDF
-// file, in the page layout and margins that the printer gives, and handed to
-// the print system with libcups, whose own answer says whether the queue took it.
+class PrintConnection;
+
+// The system's default printer: the page is drawn with Qt as PDF in memory, in
+// the page layout and margins that the printer gives, and streamed to the
+// print system with libcups, whose own answer to every step says whether the
+// queue took it. Nothing is written to disk, and no print keeps the window
+// waiting for more than about ten seconds, whatever the print system does.
 class CupsPrinterService final : public PrinterService {
  public:
   CupsPrinterService();
@@ -29,13 +33,15 @@ class CupsPrinterService final : public PrinterService {
 
  private:
   void begin_document_if_needed();
-  [[noreturn]] void fail(const QString& reason);
+  void send_page(const QByteArray& media);
 
   QFont font_;
   // The open document's, if any.
+  std::unique_ptr<PrintConnection> connection_;
   QString printer_name_;
-  std::unique_ptr<QTemporaryFile> page_file_;
-  std::unique_ptr<QPrinter> printer_;
+  QByteArray media_;
+  QBuffer page_;
+  std::unique_ptr<QPdfWriter> writer_;
   QPainter painter_;
   qreal line_top_ = 0;
 };

@@ -3,15 +3,20 @@
 // CUPS queue that print_end_to_end.sh sets up, and reads the page it made.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocalServer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/clock_random_source.h"
@@ -76,6 +81,12 @@ QStringList texts_in(const std::vector<PrintedLine>& lines) {
   return texts;
 }
 
+// What "Imprimir" said, and how long it kept the window.
+struct TimedMessage {
+  std::optional<testing::ModalMessage> message;
+  qint64 milliseconds;
+};
+
 // The program's own window with its real random source and printer.
 class RealWindow : public ::testing::Test {
  protected:
@@ -86,6 +97,13 @@ class RealWindow : public ::testing::Test {
 
   const TextBoxes& boxes() const { return window.text_boxes(); }
   void click(const char* button) { QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton); }
+
+  TimedMessage timed_imprimir() {
+    QElapsedTimer clock;
+    clock.start();
+    auto message = testing::message_from([&] { click("Command1"); });
+    return {std::move(message), clock.elapsed()};
+  }
 
   // Where the test queue puts its pages; a page left by an earlier test is removed.
   static QString fresh_page_path() {
@@ -219,14 +237,63 @@ TEST_F(Session, StartRunClearPrintAndQuit) {
   EXPECT_EQ(QCoreApplication::exec(), 0) << "Terminar did not end the program";
 }
 
-// Run with CUPS_SERVER naming a scheduler that is not there.
+TEST_F(PrintEndToEnd, ADefaultPrinterThatDoesNotExistIsNamed) {
+  qputenv("PRINTER", "no-such-queue");
+  const auto message = testing::message_from([&] { click("Command1"); });
+  qunsetenv("PRINTER");
+  ASSERT_TRUE(message);
+  EXPECT_TRUE(
+      message->text.contains("La impresora predeterminada «no-such-queue» no existe en el servicio de impresión"))
+      << message->text.toStdString();
+  EXPECT_TRUE(message->text.contains("Elija como predeterminada")) << message->text.toStdString();
+}
+
+// Run once the test queue, the scheduler's only one, has been removed.
 using NoDefaultPrinter = RealWindow;
 
-TEST_F(NoDefaultPrinter, ImprimirSaysSoAndTheProgramGoesOn) {
+TEST_F(NoDefaultPrinter, ImprimirSaysSo) {
   const auto message = testing::message_from([&] { click("Command1"); });
   ASSERT_TRUE(message);
-  EXPECT_EQ(message->title, "Zarandola");
-  EXPECT_TRUE(message->text.contains("No hay ninguna impresora predeterminada")) << message->text.toStdString();
+  EXPECT_TRUE(message->text.startsWith("No hay ninguna impresora predeterminada")) << message->text.toStdString();
+  EXPECT_TRUE(message->text.contains("Elija una impresora predeterminada")) << message->text.toStdString();
+}
+
+// Run with CUPS_SERVER naming a scheduler that is not there, and PRINTER a queue.
+using PrintServiceDown = RealWindow;
+
+TEST_F(PrintServiceDown, ImprimirSaysSoAtOnceAndTheProgramGoesOn) {
+  const TimedMessage imprimir = timed_imprimir();
+  ASSERT_TRUE(imprimir.message);
+  EXPECT_EQ(imprimir.message->title, "Zarandola");
+  EXPECT_TRUE(imprimir.message->text.contains(
+      "No se puede conectar con el servicio de impresión para imprimir en «zarandola-test»"))
+      << imprimir.message->text.toStdString();
+  EXPECT_TRUE(imprimir.message->text.contains("Compruebe que el servicio de impresión (CUPS) está en marcha"))
+      << imprimir.message->text.toStdString();
+  EXPECT_LT(imprimir.milliseconds, 2000);
+  boxes().numexp->setText("10");
+  click("Simular");
+  EXPECT_EQ(boxes().limont->text(), "2,78");
+}
+
+// A print service that takes the connection and never answers.
+class SilentPrintService : public RealWindow {
+ protected:
+  SilentPrintService() {
+    // Never accepted while the window waits: the system queues the connection and nothing answers.
+    EXPECT_TRUE(server.listen(folder.filePath("cups.sock")));
+    qputenv("CUPS_SERVER", server.fullServerName().toLocal8Bit());
+  }
+  QTemporaryDir folder;
+  QLocalServer server;
+};
+
+TEST_F(SilentPrintService, ImprimirGivesUpWithinTwelveSecondsAndTheProgramGoesOn) {
+  const TimedMessage imprimir = timed_imprimir();
+  ASSERT_TRUE(imprimir.message);
+  EXPECT_TRUE(imprimir.message->text.contains("El servicio de impresión no ha respondido"))
+      << imprimir.message->text.toStdString();
+  EXPECT_LT(imprimir.milliseconds, 12000);
   boxes().numexp->setText("10");
   click("Simular");
   EXPECT_EQ(boxes().limont->text(), "2,78");

@@ -92,18 +92,22 @@ TEST(PrintedReport, TwoReportsInARowAreTheSame) {
   EXPECT_EQ(printer.operations[29], "size 14");
 }
 
-TEST(PrintedReport, APrinterFailingHalfWayHasItsDocumentCancelledAndTheNextReportStartsAfresh) {
-  RecordingPrinter printer;
-  printer.refuse_from = 12;
+TEST(PrintedReport, APrinterFailingAnywhereHasItsDocumentCancelledAndTheNextReportStartsAfresh) {
   const Page page = report_page(worked_example, RegionalSettings::spanish());
-  EXPECT_EQ(error_kind_of([&] { print_page(page, printer); }), ErrorKind::Printer);
-  ASSERT_EQ(printer.operations.size(), 13u);
-  EXPECT_EQ(printer.operations.back(), "cancel");
+  // At the first operation, half way, and at the end of the document itself.
+  for (const std::size_t failing_operation : {0u, 12u, 27u}) {
+    SCOPED_TRACE(failing_operation);
+    RecordingPrinter printer;
+    printer.refuse_from = failing_operation;
+    EXPECT_EQ(error_kind_of([&] { print_page(page, printer); }), ErrorKind::Printer);
+    ASSERT_EQ(printer.operations.size(), failing_operation + 1);
+    EXPECT_EQ(printer.operations.back(), "cancel");
 
-  printer.operations.clear();
-  printer.refuse_from = std::numeric_limits<std::size_t>::max();
-  print_page(page, printer);
-  EXPECT_EQ(printer.operations, report_of(worked_example));
+    printer.operations.clear();
+    printer.refuse_from = std::numeric_limits<std::size_t>::max();
+    print_page(page, printer);
+    EXPECT_EQ(printer.operations, report_of(worked_example));
+  }
 }
 
 }  // namespace

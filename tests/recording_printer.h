@@ -12,7 +12,8 @@
 namespace zarandola::testing {
 
 // Writes down every operation, the items of a line between bars; or, from a
-// given operation on, refuses them as a printer without paper would.
+// given operation on, refuses them with an error of the given kind. Its page
+// may be left waiting in a stopped queue.
 class RecordingPrinter final : public PrinterService {
  public:
   void set_font_name(const QString& name) override { record("font " + name); }
@@ -23,17 +24,18 @@ class RecordingPrinter final : public PrinterService {
   }
   SentPage end_document() override {
     record("end");
-    return {"Grabadora", false};
+    return {"Grabadora", stopped};
   }
   void cancel_document() noexcept override { operations.push_back("cancel"); }
 
   std::vector<QString> operations;
   std::size_t refuse_from = std::numeric_limits<std::size_t>::max();  // an index into operations
+  ErrorKind refusal = ErrorKind::Printer;
+  bool stopped = false;
 
  private:
   void record(const QString& operation) {
-    if (operations.size() >= refuse_from)
-      throw RunTimeError(ErrorKind::Printer, "La impresora se ha quedado sin papel.");
+    if (operations.size() >= refuse_from) throw RunTimeError(refusal, "La impresora se ha quedado sin papel.");
     operations.push_back(operation);
   }
 };

@@ -225,16 +225,43 @@ TEST_F(WindowTest, ImprimirPrintsTheFieldsAsTheyStandAtTheClick) {
   EXPECT_EQ(texts_of(window_), before);
 }
 
-TEST_F(WindowTest, ARefusingPrinterShowsItsReasonAndTheProgramGoesOn) {
-  printer_.refuse_from = 0;
+// Each cause of a failed print has advice of its own.
+struct PrintFailure {
+  ErrorKind kind;
+  const char* advice_part;
+};
+
+TEST_F(WindowTest, AFailedPrintShowsItsReasonAndAdviceAndTheProgramGoesOn) {
+  const PrintFailure failures[] = {
+      {ErrorKind::Printer, "acepta trabajos"},
+      {ErrorKind::NoDefaultPrinter, "Elija una impresora predeterminada"},
+      {ErrorKind::UnknownPrinter, "Elija como predeterminada una impresora que exista"},
+      {ErrorKind::PrintServiceDown, "servicio de impresión (CUPS) está en marcha"},
+      {ErrorKind::PrintServiceSilent, "dentro de un momento"},
+  };
+  type_count("20");
+  for (const PrintFailure& failure : failures) {
+    SCOPED_TRACE(failure.advice_part);
+    printer_.refuse_from = 0;
+    printer_.refusal = failure.kind;
+    const auto message = message_from([&] { button("Command1")->click(); });
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->title, "Zarandola");
+    EXPECT_TRUE(message->text.contains("sin papel")) << message->text.toStdString();
+    EXPECT_TRUE(message->text.contains(failure.advice_part)) << message->text.toStdString();
+  }
+  printer_.refuse_from = std::numeric_limits<std::size_t>::max();
+  button("Simular")->click();
+  EXPECT_EQ(boxes().premed->text(), "70,00");
+}
+
+TEST_F(WindowTest, APageLeftInAStoppedQueueIsToldInAnInformationBox) {
+  printer_.stopped = true;
   const auto message = message_from([&] { button("Command1")->click(); });
   ASSERT_TRUE(message);
   EXPECT_EQ(message->title, "Zarandola");
-  EXPECT_TRUE(message->text.contains("sin papel")) << message->text.toStdString();
-  printer_.refuse_from = std::numeric_limits<std::size_t>::max();
-  type_count("20");
-  button("Simular")->click();
-  EXPECT_EQ(boxes().premed->text(), "70,00");
+  EXPECT_TRUE(message->text.startsWith("La página está en la cola de la impresora «Grabadora», que está detenida"))
+      << message->text.toStdString();
 }
 
 TEST_F(WindowTest, QtsOwnTextsAreInSpanish) {
