@@ -5,20 +5,14 @@
 #include <QStringList>
 #include <vector>
 
+#include "core/window_fields.h"
 #include "format/regional_settings.h"
 #include "report/printer_service.h"
 
 namespace zarandola {
 
-// The ten fields that the report prints, as the window shows them at the click.
-struct ReportFields {
-  QString numexp;
-  QString limon, limonp;
-  QString manzana, manzanap;
-  QString cereza, cerezap;
-  QString nopre, noprep;
-  QString premed;
-};
+// What the window's fields show at the click; the page prints ten of them.
+using ReportFields = WindowFields<QString>;
 
 // One line of the page at its size; a blank line has no items.
 struct PageLine {

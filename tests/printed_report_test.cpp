@@ -16,16 +16,23 @@ namespace {
 using testing::error_kind_of;
 using testing::RecordingPrinter;
 
-const ReportFields worked_example{.numexp = "20",
-                                  .limon = "01",
-                                  .limonp = "5,00",
-                                  .manzana = "02",
-                                  .manzanap = "10,00",
-                                  .cereza = "05",
-                                  .cerezap = "25,00",
-                                  .nopre = "12",
-                                  .noprep = "60,00",
-                                  .premed = "70,00"};
+// The fields of the worked example; the page reads none of the theoretical
+// ones, which hold texts that must not appear on it.
+const ReportFields worked_example{{.limon = "01",
+                                   .manzana = "02",
+                                   .cereza = "05",
+                                   .nopre = "12",
+                                   .limonp = "5,00",
+                                   .manzanap = "10,00",
+                                   .cerezap = "25,00",
+                                   .noprep = "60,00",
+                                   .limont = "not read: limont",
+                                   .manzanat = "not read: manzanat",
+                                   .cerezat = "not read: cerezat",
+                                   .nopret = "not read: nopret",
+                                   .premed = "70,00",
+                                   .espemat = "not read: espemat"},
+                                  "20"};
 
 std::vector<QString> report_of(const ReportFields& fields) {
   RecordingPrinter printer;

@@ -30,12 +30,7 @@ void PrintTo(const WindowFields<T>& fields, std::ostream* out) {
 
 namespace testing {
 
-// What the fifteen text boxes show.
-inline WindowTexts texts_of(const frmzarandola& window) {
-  WindowTexts texts;
-  for_each_window_field([](QLineEdit* box, QString& text) { text = box->text(); }, window.text_boxes(), texts);
-  return texts;
-}
+inline WindowTexts texts_of(const frmzarandola& window) { return zarandola::texts_of(window.text_boxes()); }
 
 // What the fourteen result fields show.
 inline ResultFields<QString> results_of(const frmzarandola& window) { return texts_of(window); }

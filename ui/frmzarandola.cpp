@@ -179,19 +179,7 @@ void frmzarandola::clear() {
 }
 
 void frmzarandola::print_report() {
-  const ReportFields fields{
-      .numexp = boxes_.numexp->text(),
-      .limon = boxes_.limon->text(),
-      .limonp = boxes_.limonp->text(),
-      .manzana = boxes_.manzana->text(),
-      .manzanap = boxes_.manzanap->text(),
-      .cereza = boxes_.cereza->text(),
-      .cerezap = boxes_.cerezap->text(),
-      .nopre = boxes_.nopre->text(),
-      .noprep = boxes_.noprep->text(),
-      .premed = boxes_.premed->text(),
-  };
-  const Page page = report_page(fields);
+  const Page page = report_page(texts_of(boxes_));
   const SentPage sent = [&] {
     WaitCursor wait;
     return print_page(page, printer_);

@@ -4,8 +4,8 @@
 #include <QString>
 
 #include "core/simulation.h"
+#include "core/window_fields.h"
 #include "format/regional_settings.h"
-#include "ui/window_fields.h"
 
 namespace zarandola {
 

@@ -1,58 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QLineEdit;
+#include <QLineEdit>
+#include <QString>
+
+#include "core/window_fields.h"
+
 class QPushButton;
 
-// The window's text boxes and what goes into them, one typed member each,
-// named after its box.
 namespace zarandola {
-
-// The fourteen result fields, in the order in which "Simular" writes them.
-template <typename T>
-struct ResultFields {
-  T limon, manzana, cereza, nopre;      // how often each pair came up, and no prize
-  T limonp, manzanap, cerezap, noprep;  // the same as percentages of the trials
-  T limont, manzanat, cerezat, nopret;  // the theoretical percentages
-  T premed;                             // the average prize
-  T espemat;                            // the expected prize
-  bool operator==(const ResultFields&) const = default;
-};
-
-// All fifteen text boxes: the trial count and the results.
-template <typename T>
-struct WindowFields : ResultFields<T> {
-  T numexp;
-  bool operator==(const WindowFields&) const = default;
-};
-
-// Calls f with the same member of each of the fields, once for each result
-// field in the order in which "Simular" writes them.
-template <typename F, typename... Fields>
-void for_each_result_field(F&& f, Fields&&... fields) {
-  f(fields.limon...);
-  f(fields.manzana...);
-  f(fields.cereza...);
-  f(fields.nopre...);
-  f(fields.limonp...);
-  f(fields.manzanap...);
-  f(fields.cerezap...);
-  f(fields.noprep...);
-  f(fields.limont...);
-  f(fields.manzanat...);
-  f(fields.cerezat...);
-  f(fields.nopret...);
-  f(fields.premed...);
-  f(fields.espemat...);
-}
-
-// The same for all fifteen, the trial count first: the order in which
-// "Borrar" empties them.
-template <typename F, typename... Fields>
-void for_each_window_field(F&& f, Fields&&... fields) {
-  f(fields.numexp...);
-  for_each_result_field(f, fields...);
-}
 
 using TextBoxes = WindowFields<QLineEdit*>;
 
@@ -62,5 +18,12 @@ struct CommandButtons {
   QPushButton* Command1;  // "Imprimir"
   QPushButton* Command2;  // "Terminar"
 };
+
+// What the fifteen text boxes show.
+inline WindowFields<QString> texts_of(const TextBoxes& boxes) {
+  WindowFields<QString> texts;
+  for_each_window_field([](const QLineEdit* box, QString& text) { text = box->text(); }, boxes, texts);
+  return texts;
+}
 
 }  // namespace zarandola
