@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,7 +12,6 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
-#include <csignal>
 #include <limits>
 #include <map>
 #include <memory>
@@ -360,18 +357,6 @@ TEST_F(WindowTest, TerminarEscapeAndTheTitleBarEndTheProgram) {
   EXPECT_EQ(exit_code_after([&] { QTest::keyClick(&window_, Qt::Key_T, Qt::AltModifier); }), 0);
   EXPECT_EQ(exit_code_after([&] { QTest::keyClick(boxes().numexp, Qt::Key_Escape); }), 0);
   EXPECT_EQ(exit_code_after([&] { window_.close(); }), 0);
-  EXPECT_EQ(exit_code_after([] { std::raise(SIGTERM); }), 0);
-  EXPECT_EQ(exit_code_after([] { std::raise(SIGINT); }), 0);
-}
-
-// A dock ties the window to its launcher and icon by these two names.
-TEST(DesktopIdentity, TheWindowNamesItsDesktopFile) {
-  QFile desktop_file(QStringLiteral(DESKTOP_FILE));
-  ASSERT_TRUE(desktop_file.open(QIODevice::ReadOnly | QIODevice::Text));
-  const QStringList lines = QString::fromUtf8(desktop_file.readAll()).split(u'\n');
-  EXPECT_EQ(QGuiApplication::desktopFileName() + ".desktop", QFileInfo(desktop_file).fileName());
-  EXPECT_TRUE(lines.contains("StartupWMClass=" + QCoreApplication::applicationName()))
-      << QCoreApplication::applicationName().toStdString();
 }
 
 }  // namespace

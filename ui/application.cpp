@@ -5,11 +5,16 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSocketNotifier>
 #include <QTranslator>
 #include <csignal>
+
+#include "core/clock_random_source.h"
+#include "report/cups_printer_service.h"
+#include "ui/frmzarandola.h"
 
 namespace zarandola {
 namespace {
@@ -43,6 +48,14 @@ void declare_desktop_identity() {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.zarandola.Zarandola"));
 }
 
+// The window's faces are not on Linux: Liberation Sans has the metrics of the
+// usual sans-serif face of those platforms, and Comic Neue is drawn after the
+// comic face, so each stands in at the same size and weight.
+void install_font_substitutes() {
+  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+  QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+}
+
 void quit_on_termination_signals(QCoreApplication& application) {
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_socket) != 0) return;
   auto* notifier = new QSocketNotifier(signal_socket[0], QSocketNotifier::Read, &application);
@@ -64,7 +77,17 @@ void quit_on_termination_signals(QCoreApplication& application) {
 void prepare_application(QApplication& application) {
   install_spanish_qt_texts(application);
   declare_desktop_identity();
+  install_font_substitutes();
   quit_on_termination_signals(application);
+}
+
+int run_program(QApplication& application) {
+  prepare_application(application);
+  ClockRandomSource random_source;
+  CupsPrinterService printer;
+  frmzarandola window(runner_on(random_source), printer);
+  window.show();
+  return QApplication::exec();
 }
 
 }  // namespace zarandola

@@ -5,14 +5,19 @@ class QApplication;
 
 namespace zarandola {
 
-// What the program sets up before its window, in one place so that the tests
-// start the same program:
+// What the program sets up before its window:
 // - Qt's own texts (the buttons of a message box, the text boxes' menu) in
 //   Spanish, like the rest of the program, whatever the system's language;
 // - the program's desktop identity, so that a dock or a task bar matches the
 //   window to its launcher and its icon;
+// - the faces that stand in for the window's and the page's, which Linux lacks;
 // - an end with status 0 when the session asks for it (SIGTERM, or SIGINT
 //   from a terminal), as "Terminar" does.
 void prepare_application(QApplication& application);
+
+// The program, as main starts it and the tests too: prepares the application,
+// shows the window on the system's clock and default printer, and runs until
+// the window or the session ends it. Returns the exit status.
+int run_program(QApplication& application);
 
 }  // namespace zarandola

@@ -32,14 +32,6 @@ using layout::ControlKind;
 using layout::ControlRow;
 using layout::twips_to_pixels;
 
-// The window's faces are not on Linux: Liberation Sans has the metrics of the
-// usual sans-serif face of those platforms, and Comic Neue is drawn after the
-// comic face, so each stands in at the same size and weight.
-void install_font_substitutes() {
-  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-  QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-}
-
 QFont font_of(const layout::FontStyle& style) {
   QFont font(QString::fromUtf8(style.face));
   font.setPointSizeF(style.points);
@@ -114,7 +106,6 @@ frmzarandola::frmzarandola(TrialRunner run_trials, PrinterService& printer, QWid
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setWindowIcon(program_icon());
   setFixedSize(twips_to_pixels(layout::client_width_twips), twips_to_pixels(layout::client_height_twips));
-  install_font_substitutes();
   build_controls();
 
   connect_command(buttons_.Simular, &frmzarandola::simulate);
