@@ -117,6 +117,17 @@ TEST_F(WindowTest, EveryControlLiesInsideItsContainerAndNoCaptionIsClipped) {
       EXPECT_LT(push->fontMetrics().horizontalAdvance(push->text()), push->width() - 8) << name;
     }
   }
+  // No text box or button covers another, wherever its frame puts it.
+  std::vector<QWidget*> boxes_and_buttons;
+  for (QWidget* widget : controls_of(window_))
+    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QPushButton*>(widget)) boxes_and_buttons.push_back(widget);
+  ASSERT_EQ(boxes_and_buttons.size(), 19u);
+  const auto on_window = [&](const QWidget* w) { return QRect(w->mapTo(&window_, QPoint(0, 0)), w->size()); };
+  for (std::size_t i = 0; i < boxes_and_buttons.size(); ++i)
+    for (std::size_t j = i + 1; j < boxes_and_buttons.size(); ++j)
+      EXPECT_FALSE(on_window(boxes_and_buttons[i]).intersects(on_window(boxes_and_buttons[j])))
+          << boxes_and_buttons[i]->objectName().toStdString() << " overlaps "
+          << boxes_and_buttons[j]->objectName().toStdString();
   // The prize table shows as three lines, one fruit a line.
   auto* prizes = qobject_cast<QLabel*>(control("Label3"));
   EXPECT_EQ(prizes->heightForWidth(prizes->width()), 3 * prizes->fontMetrics().lineSpacing());
@@ -147,7 +158,7 @@ TEST_F(WindowTest, CaptionsKeepTheirAccentsAndTrailingBlanks) {
       boxes());
 }
 
-TEST_F(WindowTest, ResultFieldsWearTheirColourSchemeAndFonts) {
+TEST_F(WindowTest, ResultFieldsTitleAndHeadingsWearTheirColoursAndFonts) {
   const TextBoxes& b = boxes();
   for (QLineEdit* box : {b.limon, b.manzana, b.cereza, b.nopre, b.limonp, b.manzanap, b.cerezap, b.noprep, b.premed}) {
     const QPalette palette = box->palette();
@@ -165,6 +176,19 @@ TEST_F(WindowTest, ResultFieldsWearTheirColourSchemeAndFonts) {
   EXPECT_FALSE(numexp->font().bold());
   EXPECT_LT(b.espemat->font().pointSizeF(), b.premed->font().pointSizeF());
   EXPECT_EQ(QFontInfo(numexp->font()).family(), "Liberation Sans");
+  // The title and the headings, as a user sees them.
+  struct Heading {
+    const char* name;
+    double points;
+  };
+  for (const Heading& heading : {Heading{"Label1", 18}, Heading{"Label6", 9.75}, Heading{"Label12", 9.75},
+                                 Heading{"Label13", 9.75}, Heading{"Label14", 9.75}}) {
+    const QFont font = control(heading.name)->font();
+    EXPECT_EQ(font.family(), "MS Sans Serif") << heading.name;
+    EXPECT_EQ(font.pointSizeF(), heading.points) << heading.name;
+    EXPECT_TRUE(font.bold()) << heading.name;
+  }
+  EXPECT_EQ(control("Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   EXPECT_EQ(QFontInfo(control("Label19")->font()).family(), "Comic Neue");
 }
 
