@@ -50,6 +50,13 @@ TEST(ClockRandomSource, AFrozenClockDoesNotRepeatTheSamePair) {
   EXPECT_GT(tally.apple_pairs, 0);
   EXPECT_GT(tally.lemon_pairs, 0);
   EXPECT_GT(tally.no_prize, 0);
+
+  // Nor do two programs started one after the other within the same tick.
+  FrozenClockSource first_program;
+  FrozenClockSource second_program;
+  first_program.reseed_from_clock();
+  second_program.reseed_from_clock();
+  EXPECT_NE(first_program.next_single(), second_program.next_single());
 }
 
 TEST(ClockRandomSource, SinglesSpreadEvenlyOverTheUnitInterval) {

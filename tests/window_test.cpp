@@ -299,24 +299,35 @@ TEST_F(WindowTest, QtsOwnTextsAreInSpanish) {
 struct BadCount {
   const char16_t* text;
   const char* message_part;
+  const char* advice_part;
 };
 
 TEST_F(WindowTest, ABadCountShowsAMessageAndLeavesEveryFieldAsItWas) {
   type_count("20");
   button("Simular")->click();
+  const char* digits = "Escriba el número de veces con cifras";
+  const char* smaller = "Escriba un número de veces más pequeño";
+  const char* example = "Escriba, por ejemplo, 10000";
   const BadCount cases[] = {
-      {u" ", "No se ha escrito"},        {u"", "No se ha escrito"},
-      {u"abc", "«abc» no es un número"}, {u"99999999999", "demasiado grande"},
-      {u"0", "número entero"},           {u"-5", "número entero"},
-      {u"0,4", "número entero"},         {u"2,5", "número entero"},
+      {u" ", "No se ha escrito", digits},
+      {u"", "No se ha escrito", digits},
+      {u"abc", "«abc» no es un número", digits},
+      {u"99999999999", "demasiado grande", smaller},
+      {u"85899346", "los porcentajes no caben", smaller},
+      {u"0", "número entero", example},
+      {u"-5", "número entero", example},
+      {u"0,4", "número entero", example},
+      {u"2,5", "número entero", example},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(QStringView(c.text).toString().toStdString());
     type_count(QStringView(c.text).toString());
     const auto before = texts_of(window_);
     const auto message = message_from([&] { button("Simular")->click(); });
-    ASSERT_TRUE(message) << "no message for \"" << QStringView(c.text).toString().toStdString() << '"';
+    ASSERT_TRUE(message);
     EXPECT_EQ(message->title, "Zarandola");
     EXPECT_TRUE(message->text.contains(QString::fromUtf8(c.message_part))) << message->text.toStdString();
+    EXPECT_TRUE(message->text.contains(QString::fromUtf8(c.advice_part))) << message->text.toStdString();
     EXPECT_EQ(texts_of(window_), before);
   }
 }
