@@ -3,9 +3,6 @@
 
 #include <cups/cups.h>
 
-#include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <chrono>
@@ -13,6 +10,7 @@
 #include <cstring>
 
 #include "errors/run_time_error.h"
+#include "report/pdf_page.h"
 
 namespace zarandola {
 namespace {
@@ -137,68 +135,48 @@ CupsPrinterService::CupsPrinterService() = default;
 
 CupsPrinterService::~CupsPrinterService() { cancel_document(); }
 
-void CupsPrinterService::set_font_name(const QString& name) {
-  font_.setFamily(name);
-  if (painter_.isActive()) painter_.setFont(font_);
-}
+void CupsPrinterService::set_font_name(const QString& name) { font_.setFamily(name); }
 
-void CupsPrinterService::set_font_size(float points) {
-  font_.setPointSizeF(points);
-  if (painter_.isActive()) painter_.setFont(font_);
-}
+void CupsPrinterService::set_font_size(float points) { font_.setPointSizeF(points); }
 
 void CupsPrinterService::begin_document_if_needed() {
-  if (painter_.isActive()) return;
+  if (page_) return;
   try {
     connection_ = std::make_unique<PrintConnection>();
     printer_name_ = connection_->default_printer();
+    // The printer's own page layout and resolution, for a page drawn as PDF,
+    // the format that CUPS queues take.
+    const QPrinter printer(QPrinterInfo::printerInfo(printer_name_), QPrinter::HighResolution);
+    // The queue is told the page's size too, or it would set the page on its own default paper.
+    media_ = printer.pageLayout().pageSize().key().toUtf8();
+    page_ = std::make_unique<PdfPage>(printer.pageLayout(), printer.resolution());
+    if (!page_->is_open())
+      raise(ErrorKind::Printer,
+            QStringLiteral("No se ha podido preparar la página para la impresora «%1».").arg(printer_name_));
   } catch (const RunTimeError&) {
     cancel_document();
     throw;
   }
-  // The printer's own page layout and resolution, for a page drawn as PDF,
-  // the format that CUPS queues take.
-  const QPrinter printer(QPrinterInfo::printerInfo(printer_name_), QPrinter::HighResolution);
-  const QPageLayout layout = printer.pageLayout();
-  // The queue is told the page's size too, or it would set the page on its own default paper.
-  media_ = layout.pageSize().key().toUtf8();
-  page_.setData(QByteArray());
-  page_.open(QIODevice::WriteOnly);
-  writer_ = std::make_unique<QPdfWriter>(&page_);
-  writer_->setPageLayout(layout);
-  writer_->setResolution(printer.resolution());
-  writer_->setTitle(QStringLiteral("Zarandola"));
-  if (!painter_.begin(writer_.get())) {
-    cancel_document();
-    raise(ErrorKind::Printer,
-          QStringLiteral("No se ha podido preparar la página para la impresora «%1».").arg(printer_name_));
-  }
-  painter_.setFont(font_);
-  line_top_ = 0;
 }
 
 void CupsPrinterService::print_blank_line() {
   begin_document_if_needed();
-  line_top_ += QFontMetricsF(font_, writer_.get()).lineSpacing();
+  page_->blank_line(font_);
 }
 
 void CupsPrinterService::print_line(int indent, const QStringList& items) {
   begin_document_if_needed();
-  const QFontMetricsF metrics(font_, writer_.get());
-  // The indent is n blanks of the current font, so the first item starts
-  // after them; every text line follows this one rule.
-  const qreal left = indent * metrics.horizontalAdvance(u' ');
-  painter_.drawText(QPointF(left, line_top_ + metrics.ascent()), items.join(QString()));
-  line_top_ += metrics.lineSpacing();
+  page_->text_line(font_, indent, items.join(QString()));
 }
 
 SentPage CupsPrinterService::end_document() {
-  if (!painter_.isActive()) return {};
+  if (!page_) return {};
   try {
-    if (!painter_.end())
+    const QByteArray pdf = page_->finish();
+    if (pdf.isEmpty())
       raise(ErrorKind::Printer,
             QStringLiteral("No se ha podido componer la página para la impresora «%1».").arg(printer_name_));
-    send_page(media_);
+    send_page(pdf);
   } catch (const RunTimeError&) {
     cancel_document();
     throw;
@@ -209,13 +187,12 @@ SentPage CupsPrinterService::end_document() {
 }
 
 // Streams the page as one job; a job that any step leaves unfinished is cancelled.
-void CupsPrinterService::send_page(const QByteArray& media) {
+void CupsPrinterService::send_page(const QByteArray& pdf) {
   http_t* http = connection_->http();
   const QByteArray printer = printer_name_.toUtf8();
-  cups_option_t options[] = {{const_cast<char*>("media"), const_cast<char*>(media.constData())}};
+  cups_option_t options[] = {{const_cast<char*>("media"), const_cast<char*>(media_.constData())}};
   const int job = cupsCreateJob(http, printer.constData(), "Zarandola", 1, options);
   if (job == 0) throw connection_->failure(printer_name_);
-  const QByteArray& pdf = page_.data();
   const bool started =
       cupsStartDocument(http, printer.constData(), job, "Zarandola", CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE;
   const bool written = started && cupsWriteRequestData(http, pdf.constData(), pdf.size()) == HTTP_STATUS_CONTINUE;
@@ -227,10 +204,7 @@ void CupsPrinterService::send_page(const QByteArray& media) {
 }
 
 void CupsPrinterService::cancel_document() noexcept {
-  if (painter_.isActive()) painter_.end();
-  writer_.reset();
-  page_.close();
-  page_.setData(QByteArray());
+  page_.reset();
   connection_.reset();
 }
 

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QBuffer>
 #include <QFont>
-#include <QPainter>
 #include <memory>
 
 #include "report/printer_service.h"
 
-class QPdfWriter;
-
 namespace zarandola {
 
+class PdfPage;
 class PrintConnection;
 
 // The system's default printer: the page is drawn with Qt as PDF in memory, in
@@ -33,17 +30,14 @@ class CupsPrinterService final : public PrinterService {
 
  private:
   void begin_document_if_needed();
-  void send_page(const QByteArray& media);
+  void send_page(const QByteArray& pdf);
 
   QFont font_;
   // The open document's, if any.
   std::unique_ptr<PrintConnection> connection_;
   QString printer_name_;
   QByteArray media_;
-  QBuffer page_;
-  std::unique_ptr<QPdfWriter> writer_;
-  QPainter painter_;
-  qreal line_top_ = 0;
+  std::unique_ptr<PdfPage> page_;
 };
 
 }  // namespace zarandola

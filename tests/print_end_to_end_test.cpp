@@ -21,6 +21,7 @@
 
 #include "core/clock_random_source.h"
 #include "modal_message.h"
+#include "pdf_text.h"
 #include "report/cups_printer_service.h"
 #include "ui/frmzarandola.h"
 #include "window_texts.h"
@@ -28,13 +29,9 @@
 namespace zarandola {
 namespace {
 
-QString run(const QString& program, const QStringList& arguments) {
-  QProcess process;
-  process.start(program, arguments);
-  EXPECT_TRUE(process.waitForFinished(30000)) << program.toStdString();
-  EXPECT_EQ(process.exitCode(), 0) << program.toStdString() << ": " << process.readAllStandardError().toStdString();
-  return QString::fromUtf8(process.readAllStandardOutput());
-}
+using testing::printed_lines;
+using testing::PrintedLine;
+using testing::run;
 
 // The page has arrived when the queue has written it and the file stays put.
 bool wait_for_page(const QString& path) {
@@ -47,31 +44,6 @@ bool wait_for_page(const QString& path) {
         return settled;
       },
       60000);
-}
-
-// A line of text as pdftotext finds it on the page, in points from the top left.
-struct PrintedLine {
-  QString text;  // its words, a blank apart
-  double left;
-  double top;
-  double height;
-};
-
-std::vector<PrintedLine> printed_lines(const QString& page) {
-  const QString layout = run("pdftotext", {"-bbox-layout", page, "-"});
-  static const QRegularExpression line_pattern(
-      R"re(<line xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">(.*?)</line>)re",
-      QRegularExpression::DotMatchesEverythingOption);
-  static const QRegularExpression word_pattern(R"re(<word [^>]*>([^<]*)</word>)re");
-  std::vector<PrintedLine> lines;
-  for (const auto& line : line_pattern.globalMatch(layout)) {
-    QStringList words;
-    for (const auto& word : word_pattern.globalMatch(line.captured(4))) words << word.captured(1);
-    const double top = line.captured(2).toDouble();
-    lines.push_back(
-        {words.join(u' ').replace("&amp;", "&"), line.captured(1).toDouble(), top, line.captured(3).toDouble() - top});
-  }
-  return lines;
 }
 
 // Lines as pdftotext reads them.

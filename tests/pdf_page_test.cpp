@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/pdf_page.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QPageSize>
+#include <QTemporaryDir>
+#include <vector>
+
+#include "pdf_text.h"
+
+namespace zarandola {
+namespace {
+
+using testing::printed_lines;
+using testing::PrintedLine;
+
+// The lines that pdftotext reads on a page whose first line is drawn with
+// these margins, at the size and resolution of a usual printer.
+std::vector<PrintedLine> page_drawn_with(const QMarginsF& margins) {
+  PdfPage page(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Point), 1200);
+  EXPECT_TRUE(page.is_open());
+  QFont font("Comic Sans MS");
+  font.setPointSizeF(14);
+  page.text_line(font, 0, "LAS RULETAS ZARANDOLA");
+  const QTemporaryDir folder;
+  QFile file(folder.filePath("page.pdf"));
+  EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(page.finish()) > 0);
+  file.close();
+  return printed_lines(file.fileName());
+}
+
+TEST(PdfPage, TheFirstLineStandsAtTheTopLeftOfThePrintableArea) {
+  const std::vector<PrintedLine> narrow = page_drawn_with({18, 36, 18, 36});
+  const std::vector<PrintedLine> wide = page_drawn_with({90, 144, 18, 36});
+  ASSERT_EQ(narrow.size(), 1u);
+  ASSERT_EQ(wide.size(), 1u);
+  EXPECT_NEAR(narrow[0].left, 18, 1);
+  EXPECT_NEAR(narrow[0].top, 36, 1);
+  EXPECT_NEAR(wide[0].left - narrow[0].left, 72, 1);
+  EXPECT_NEAR(wide[0].top - narrow[0].top, 108, 1);
+}
+
+}  // namespace
+}  // namespace zarandola
