@@ -8,7 +8,7 @@
 #include "ui/application.h"
 
 int main(int argc, char* argv[]) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("LC_ALL", "es_ES.UTF-8");
   QApplication app(argc, argv);
   zarandola::prepare_application(app);

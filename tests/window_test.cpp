@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -135,6 +136,24 @@ TEST_F(WindowTest, EveryControlLiesInsideItsContainerAndNoCaptionIsClipped) {
   for (const char* name : {"Label8", "Label9", "Label10", "Label11", "Label16", "Label17", "Label7", "Label19"}) {
     auto* label = qobject_cast<QLabel*>(control(name));
     EXPECT_EQ(label->heightForWidth(label->width()), label->fontMetrics().lineSpacing()) << name;
+  }
+}
+
+// Also run on a laptop screen of 1366 × 768 at 150 %, too small for the
+// window: the window then fits the screen, and the focus scrolls every box
+// and button into view.
+TEST_F(WindowTest, EveryBoxAndButtonComesIntoViewWithTheFocus) {
+  window_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  const QRect screen = window_.screen()->availableGeometry();
+  EXPECT_LE(window_.width(), screen.width());
+  EXPECT_LE(window_.height(), screen.height());
+  for (QWidget* widget : controls_of(window_)) {
+    if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPushButton*>(widget)) continue;
+    widget->setFocus();
+    QCoreApplication::processEvents();
+    const QRect on_window(widget->mapTo(&window_, QPoint(0, 0)), widget->size());
+    EXPECT_TRUE(window_.rect().contains(on_window)) << widget->objectName().toStdString() << " is out of view";
   }
 }
 

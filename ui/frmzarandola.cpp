@@ -9,6 +9,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -105,8 +109,10 @@ frmzarandola::frmzarandola(TrialRunner run_trials, PrinterService& printer, QWid
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setWindowIcon(program_icon());
-  setFixedSize(twips_to_pixels(layout::client_width_twips), twips_to_pixels(layout::client_height_twips));
-  build_controls();
+  auto* client = new QWidget;
+  client->setFixedSize(twips_to_pixels(layout::client_width_twips), twips_to_pixels(layout::client_height_twips));
+  build_controls(client);
+  place_client(client);
 
   connect_command(buttons_.Simular, &frmzarandola::simulate);
   connect_command(buttons_.Borrar, &frmzarandola::clear);
@@ -116,11 +122,11 @@ frmzarandola::frmzarandola(TrialRunner run_trials, PrinterService& printer, QWid
   boxes_.numexp->setFocus();
 }
 
-void frmzarandola::build_controls() {
+void frmzarandola::build_controls(QWidget* client) {
   std::vector<std::pair<int, QWidget*>> focus_order;  // by tab index
   for (const ControlRow& row : layout::controls()) {
     QWidget* widget = make_widget(row);
-    widget->setParent(row.parent ? findChild<QWidget*>(QString::fromUtf8(row.parent)) : this);
+    widget->setParent(row.parent ? client->findChild<QWidget*>(QString::fromUtf8(row.parent)) : client);
     widget->setObjectName(QString::fromUtf8(row.name));
     widget->setGeometry(twips_to_pixels(row.left), twips_to_pixels(row.top), twips_to_pixels(row.width),
                         twips_to_pixels(row.height));
@@ -133,6 +139,29 @@ void frmzarandola::build_controls() {
   }
   std::ranges::sort(focus_order);
   for (std::size_t i = 1; i < focus_order.size(); ++i) setTabOrder(focus_order[i - 1].second, focus_order[i].second);
+}
+
+// The window is its fixed client area, unless the screen's free area cannot
+// hold it with a title bar: then the client area scrolls, and follows the focus.
+void frmzarandola::place_client(QWidget* client) {
+  auto* window_layout = new QVBoxLayout(this);
+  window_layout->setContentsMargins(0, 0, 0, 0);
+  const QSize available = screen()->availableSize() - QSize(0, style()->pixelMetric(QStyle::PM_TitleBarHeight));
+  if (client->width() <= available.width() && client->height() <= available.height()) {
+    window_layout->addWidget(client);
+    setFixedSize(client->size());
+    return;
+  }
+  auto* scroll_area = new QScrollArea;
+  scroll_area->setFrameShape(QFrame::NoFrame);
+  scroll_area->setWidget(client);
+  window_layout->addWidget(scroll_area);
+  const int scroll_bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  setMaximumSize(client->size() + QSize(scroll_bar, scroll_bar));
+  resize(maximumSize().boundedTo(available));
+  connect(qApp, &QApplication::focusChanged, scroll_area, [scroll_area](QWidget*, QWidget* focused) {
+    if (focused && scroll_area->widget()->isAncestorOf(focused)) scroll_area->ensureWidgetVisible(focused);
+  });
 }
 
 void frmzarandola::connect_command(QPushButton* button, void (frmzarandola::*command)()) {

@@ -27,7 +27,8 @@ class frmzarandola : public QDialog {
   void reject() override;
 
  private:
-  void build_controls();
+  void build_controls(QWidget* client);
+  void place_client(QWidget* client);
   void connect_command(QPushButton* button, void (frmzarandola::*command)());
   // Runs a command; an error it raises is shown to the user and the program goes on.
   void run_command(void (frmzarandola::*command)());
