@@ -8,17 +8,17 @@
 # Usage: print_end_to_end.sh TEST_PROGRAM
 set -euo pipefail
 test_program=$1
-tools=$(cd "$(dirname "$0")/../tools" && pwd)
+tests=$(cd "$(dirname "$0")" && pwd)
 
 printer_dir=$(mktemp -d /tmp/zarandola-printer.XXXXXX)
 temporary=$printer_dir/tmpdir
 cleanup() {
   if mountpoint -q "$temporary"; then umount "$temporary"; fi
-  "$tools/test_printer.sh" stop "$printer_dir"
+  "$tests/test_printer.sh" stop "$printer_dir"
   rm -rf "$printer_dir" || true
 }
 trap cleanup EXIT
-"$tools/test_printer.sh" start "$printer_dir"
+"$tests/test_printer.sh" start "$printer_dir"
 
 mkdir "$temporary"
 if mount -t tmpfs -o size=16k tmpfs "$temporary" 2>/dev/null; then

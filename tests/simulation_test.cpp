@@ -25,10 +25,11 @@ void expect_tally(const SimulationTally& tally, std::int32_t cherries, std::int3
 
 TEST(RunSimulation, NoTrialAndNoDrawForZeroOrNegativeCounts) {
   for (const std::int32_t count : {0, -1, -5, std::numeric_limits<std::int32_t>::min()}) {
+    SCOPED_TRACE(count);
     ScriptedRandomSource source({0.0f});
     expect_tally(run_simulation(count, source), 0, 0, 0, 0);
-    EXPECT_EQ(source.reseeds, 0u) << count;
-    EXPECT_EQ(source.draws, 0u) << count;
+    EXPECT_EQ(source.reseeds, 0u);
+    EXPECT_EQ(source.draws, 0u);
   }
 }
 

@@ -3,9 +3,9 @@
 # A private CUPS scheduler with one PDF queue set as its default, for the
 # end-to-end printing test; the machine's own printers are left alone. It runs
 # as whoever starts it, root or not, and needs no driver helper of its own.
-#   tools/test_printer.sh start DIR   starts it; its queue is zarandola-test,
+#   tests/test_printer.sh start DIR   starts it; its queue is zarandola-test,
 #                                     and pages arrive as DIR/out/page.pdf
-#   tools/test_printer.sh stop DIR    stops it
+#   tests/test_printer.sh stop DIR    stops it
 # Clients reach it with CUPS_SERVER=DIR/cups.sock in their environment.
 set -euo pipefail
 # The scheduler and its administration commands live in sbin, which a normal

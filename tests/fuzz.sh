@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz target with clang under AddressSanitizer and UBSan, and runs
 # it for a bounded time on the seed corpus kept in tests/fuzz/corpus.
-# Usage: tools/fuzz.sh BUILD_DIR SECONDS
+# Usage: tests/fuzz.sh BUILD_DIR SECONDS
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=$1

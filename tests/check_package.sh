@@ -3,7 +3,7 @@
 # Builds the Debian package in the build folder, checks what it holds and
 # declares, holds it to lintian and AppStream, and starts the program unpacked
 # from it (offscreen) to see it run and quit cleanly.
-# Usage: tools/check_package.sh BUILD_DIR
+# Usage: tests/check_package.sh BUILD_DIR
 set -euo pipefail
 build_dir=$(cd "$1" && pwd)
 id=org.zarandola.Zarandola
@@ -45,4 +45,4 @@ if grep -E '^[EW]: ' <<<"$appstream_report" | grep -v -E ': url-homepage-missing
   exit 1
 fi
 
-"$(dirname "$0")/../tests/quits_cleanly.sh" "$scratch/usr/bin/zarandola"
+"$(dirname "$0")/quits_cleanly.sh" "$scratch/usr/bin/zarandola"
