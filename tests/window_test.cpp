@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -302,6 +303,56 @@ TEST_F(WindowTest, APageLeftInAStoppedQueueIsToldInAnInformationBox) {
   EXPECT_EQ(message->title, "Zarandola");
   EXPECT_TRUE(message->text.startsWith("La página está en la cola de la impresora «Grabadora», que está detenida"))
       << message->text.toStdString();
+}
+
+// The captions that a screen reader gives for a box, by name.
+QStringList captions_of(QLineEdit* box) {
+  QStringList names;
+  for (const auto& [label, relation] : QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label))
+    names << label->object()->objectName();
+  return names;
+}
+
+TEST_F(WindowTest, AScreenReaderHearsEachBoxWithItsCaptionsAndItsText) {
+  struct Captions {
+    QLineEdit* box;
+    QStringList labels;
+  };
+  const TextBoxes& b = boxes();
+  // The prompt; every row heading and every column heading; the two sentences.
+  const Captions cases[] = {{b.numexp, {"Label7"}},
+                            {b.limon, {"Label8", "Label12"}},
+                            {b.manzanap, {"Label9", "Label13"}},
+                            {b.cerezat, {"Label10", "Label14"}},
+                            {b.nopre, {"Label11", "Label12"}},
+                            {b.premed, {"Label15", "Label16"}},
+                            {b.espemat, {"Label17", "Label18"}}};
+  for (const Captions& c : cases) {
+    SCOPED_TRACE(c.box->objectName().toStdString());
+    EXPECT_EQ(captions_of(c.box), c.labels);
+  }
+  for_each_window_field(
+      [](QLineEdit* box) { EXPECT_FALSE(captions_of(box).isEmpty()) << box->objectName().toStdString(); }, b);
+
+  type_count("20");
+  QAccessibleInterface* numexp = QAccessible::queryAccessibleInterface(b.numexp);
+  EXPECT_EQ(numexp->role(), QAccessible::EditableText);
+  ASSERT_TRUE(numexp->textInterface());
+  EXPECT_EQ(numexp->textInterface()->text(0, numexp->textInterface()->characterCount()), "20");
+  numexp->editableTextInterface()->insertText(2, "0");
+  EXPECT_EQ(b.numexp->text(), "200");
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(b.premed)->text(QAccessible::Description).contains("Imprimir"));
+  EXPECT_TRUE(
+      QAccessible::queryAccessibleInterface(b.nopret)->text(QAccessible::Description).startsWith("Valor teórico"));
+}
+
+TEST_F(WindowTest, AfterARunAScreenReaderHearsTheAnswerAndAfterAnErrorOnlyItsMessage) {
+  type_count("abc");
+  message_from([&] { button("Simular")->click(); });
+  EXPECT_EQ(window_.accessibleDescription(), "");
+  type_count("20");
+  button("Simular")->click();
+  EXPECT_EQ(window_.accessibleDescription(), "20 tiradas: premio medio 70,00 pta; precio justo 61,11 pta");
 }
 
 TEST_F(WindowTest, QtsOwnTextsAreInSpanish) {

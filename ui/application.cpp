@@ -4,6 +4,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
@@ -15,6 +16,7 @@
 #include "core/clock_random_source.h"
 #include "report/cups_printer_service.h"
 #include "ui/frmzarandola.h"
+#include "ui/text_box.h"
 
 namespace zarandola {
 namespace {
@@ -56,6 +58,9 @@ void install_font_substitutes() {
   QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
 }
 
+// A screen reader hears every caption of a text box, not only the first.
+void describe_text_boxes_fully() { QAccessible::installFactory(accessible_text_box); }
+
 void quit_on_termination_signals(QCoreApplication& application) {
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_socket) != 0) return;
   auto* notifier = new QSocketNotifier(signal_socket[0], QSocketNotifier::Read, &application);
@@ -78,6 +83,7 @@ void prepare_application(QApplication& application) {
   install_spanish_qt_texts(application);
   declare_desktop_identity();
   install_font_substitutes();
+  describe_text_boxes_fully();
   quit_on_termination_signals(application);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frmzarandola.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFont>
@@ -23,6 +24,7 @@
 #include "ui/error_message.h"
 #include "ui/picture_box.h"
 #include "ui/simulate_command.h"
+#include "ui/text_box.h"
 #include "ui/window_layout.h"
 
 // The window's pictures are compiled into this library; a static library has to
@@ -54,7 +56,7 @@ QWidget* make_widget(const ControlRow& row) {
       return label;
     }
     case ControlKind::TextBox: {
-      auto* box = new QLineEdit(caption);
+      auto* box = new TextBox(caption);
       box->setAlignment(row.alignment | Qt::AlignVCenter);
       box->setMaxLength(std::numeric_limits<int>::max());  // no limit on what a person may type
       return box;
@@ -84,6 +86,17 @@ QIcon program_icon() {
   for (const QString& file : QDir(QStringLiteral(":/zarandola")).entryList({QStringLiteral("icon-*.png")}))
     icon.addFile(QStringLiteral(":/zarandola/") + file);
   return icon;
+}
+
+// Ties each text box to its captions, which the table may list after it.
+void label_text_boxes(const QWidget* client) {
+  const auto find_label = [client](const char* name) { return client->findChild<QLabel*>(QString::fromUtf8(name)); };
+  for (const ControlRow& row : layout::controls()) {
+    if (!row.label) continue;
+    std::vector<QLabel*> labels{find_label(row.label)};
+    if (row.second_label) labels.push_back(find_label(row.second_label));
+    client->findChild<TextBox*>(QString::fromUtf8(row.name))->set_labels(std::move(labels));
+  }
 }
 
 bool takes_focus(ControlKind kind) {
@@ -133,10 +146,12 @@ void frmzarandola::build_controls(QWidget* client) {
     if (row.font.face) widget->setFont(font_of(row.font));
     apply_colours(widget, row);
     if (row.accessible_name) widget->setAccessibleName(QString::fromUtf8(row.accessible_name));
+    if (row.accessible_description) widget->setAccessibleDescription(QString::fromUtf8(row.accessible_description));
     if (row.box) boxes_.*row.box = static_cast<QLineEdit*>(widget);
     if (row.button) buttons_.*row.button = static_cast<QPushButton*>(widget);
     if (takes_focus(row.kind)) focus_order.emplace_back(row.tab_index, widget);
   }
+  label_text_boxes(client);
   std::ranges::sort(focus_order);
   for (std::size_t i = 1; i < focus_order.size(); ++i) setTabOrder(focus_order[i - 1].second, focus_order[i].second);
 }
@@ -191,6 +206,20 @@ void frmzarandola::simulate() {
     return zarandola::simulate(boxes_.numexp->text(), run_trials_);
   }();
   for_each_result_field([](QLineEdit* box, const QString& text) { box->setText(text); }, boxes_, results);
+  announce(spoken_answer(boxes_.numexp->text(), results));
+}
+
+// Asks a screen reader to say the answer once, politely: a sighted user sees
+// the fourteen new figures at once. The window's description keeps the last
+// answer, where a screen reader that reads changes of it as a live region
+// finds it (all that Qt 6.4 offers); Qt 6.8 also announces it.
+void frmzarandola::announce(const QString& sentence) {
+  setAccessibleDescription(sentence);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QAccessibleAnnouncementEvent announcement(this, sentence);
+  announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+  QAccessible::updateAccessibility(&announcement);
+#endif
 }
 
 void frmzarandola::clear() {

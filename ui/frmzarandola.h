@@ -35,6 +35,7 @@ class frmzarandola : public QDialog {
   void show_error(const RunTimeError& error);
 
   void simulate();
+  void announce(const QString& sentence);
   void clear();
   void print_report();
   void end_program();

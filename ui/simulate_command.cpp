@@ -58,4 +58,9 @@ SimulationResults simulate(const QString& count_text, const TrialRunner& run_tri
   };
 }
 
+QString spoken_answer(const QString& count_text, const SimulationResults& results, const RegionalSettings& settings) {
+  return QStringLiteral("%1 tiradas: premio medio %2 pta; precio justo %3 pta")
+      .arg(format_number(count_text, count_pattern, settings), results.premed, results.espemat);
+}
+
 }  // namespace zarandola

@@ -18,4 +18,9 @@ using SimulationResults = ResultFields<QString>;
 SimulationResults simulate(const QString& count_text, const TrialRunner& run_trials,
                            const RegionalSettings& settings = RegionalSettings::system());
 
+// The answer of a run in one sentence, for a screen reader to say: the trials,
+// the average prize and the fair price, written as the window writes them.
+QString spoken_answer(const QString& count_text, const SimulationResults& results,
+                      const RegionalSettings& settings = RegionalSettings::system());
+
 }  // namespace zarandola

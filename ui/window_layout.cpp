@@ -26,6 +26,11 @@ constexpr Qt::Alignment none{};
 
 using enum ControlKind;
 
+// What a screen reader says of the result fields beyond their names.
+constexpr const char* simulated_result =
+    "Resultado de la última simulación. Se puede escribir encima: «Imprimir» imprime lo que muestre.";
+constexpr const char* theoretical_value = "Valor teórico, que «Simular» escribe en cada simulación.";
+
 const ControlRow table[] = {
     // Directly on the window.
     {"Picture1", PictureBox, nullptr, "", 360, 1320, 5175, 2895, no_font, standard, none, 1,
@@ -53,7 +58,7 @@ const ControlRow table[] = {
 
     // The trial count and the buttons.
     {"numexp", TextBox, "Frame1", " ", 6240, 240, 1215, 330, regular, standard, Qt::AlignHCenter, 0, "Número de veces",
-     &TextBoxes::numexp},
+     &TextBoxes::numexp, nullptr, "Label7"},
     {"Label7", Label, "Frame1", "Indica el número de veces que haremos la simulación", 480, 360, 5655, 375, bold,
      standard, left, 9, nullptr},
     {"Simular", CommandButton, "Frame1", "&Simular", 360, 720, 1215, 375, regular, standard, none, 10, nullptr, nullptr,
@@ -78,39 +83,39 @@ const ControlRow table[] = {
     {"Label13", Label, "Frame2", "%", 6600, 240, 615, 255, bold, standard, centre, 18, nullptr},
     {"Label14", Label, "Frame2", "% teórico", 7680, 120, 855, 495, bold, standard, centre, 19, nullptr},
     {"limon", TextBox, "Frame2", " ", 5040, 600, 1095, 285, bold, simulation, Qt::AlignHCenter, 20,
-     "Limones: nº de veces", &TextBoxes::limon},
+     "Limones: nº de veces", &TextBoxes::limon, nullptr, "Label8", "Label12", simulated_result},
     {"limonp", TextBox, "Frame2", " ", 6480, 600, 855, 285, bold, simulation, Qt::AlignHCenter, 21, "Limones: %",
-     &TextBoxes::limonp},
+     &TextBoxes::limonp, nullptr, "Label8", "Label13", simulated_result},
     {"limont", TextBox, "Frame2", " ", 7680, 600, 855, 285, bold, theory, Qt::AlignHCenter, 22, "Limones: % teórico",
-     &TextBoxes::limont},
+     &TextBoxes::limont, nullptr, "Label8", "Label14", theoretical_value},
     {"manzana", TextBox, "Frame2", " ", 5040, 960, 1095, 285, bold, simulation, Qt::AlignHCenter, 23,
-     "Manzanas: nº de veces", &TextBoxes::manzana},
+     "Manzanas: nº de veces", &TextBoxes::manzana, nullptr, "Label9", "Label12", simulated_result},
     {"manzanap", TextBox, "Frame2", " ", 6480, 960, 855, 285, bold, simulation, Qt::AlignHCenter, 24, "Manzanas: %",
-     &TextBoxes::manzanap},
+     &TextBoxes::manzanap, nullptr, "Label9", "Label13", simulated_result},
     {"manzanat", TextBox, "Frame2", " ", 7680, 960, 855, 285, bold, theory, Qt::AlignHCenter, 25, "Manzanas: % teórico",
-     &TextBoxes::manzanat},
+     &TextBoxes::manzanat, nullptr, "Label9", "Label14", theoretical_value},
     {"cereza", TextBox, "Frame2", " ", 5040, 1320, 1095, 285, bold, simulation, Qt::AlignHCenter, 26,
-     "Cerezas: nº de veces", &TextBoxes::cereza},
+     "Cerezas: nº de veces", &TextBoxes::cereza, nullptr, "Label10", "Label12", simulated_result},
     {"cerezap", TextBox, "Frame2", " ", 6480, 1320, 855, 285, bold, simulation, Qt::AlignHCenter, 27, "Cerezas: %",
-     &TextBoxes::cerezap},
+     &TextBoxes::cerezap, nullptr, "Label10", "Label13", simulated_result},
     {"cerezat", TextBox, "Frame2", " ", 7680, 1320, 855, 285, bold, theory, Qt::AlignHCenter, 28, "Cerezas: % teórico",
-     &TextBoxes::cerezat},
+     &TextBoxes::cerezat, nullptr, "Label10", "Label14", theoretical_value},
     {"nopre", TextBox, "Frame2", " ", 5040, 1680, 1095, 285, bold, simulation, Qt::AlignHCenter, 29,
-     "Sin premio: nº de veces", &TextBoxes::nopre},
+     "Sin premio: nº de veces", &TextBoxes::nopre, nullptr, "Label11", "Label12", simulated_result},
     {"noprep", TextBox, "Frame2", " ", 6480, 1680, 855, 285, bold, simulation, Qt::AlignHCenter, 30, "Sin premio: %",
-     &TextBoxes::noprep},
+     &TextBoxes::noprep, nullptr, "Label11", "Label13", simulated_result},
     {"nopret", TextBox, "Frame2", " ", 7680, 1680, 855, 285, bold, theory, Qt::AlignHCenter, 31,
-     "Sin premio: % teórico", &TextBoxes::nopret},
+     "Sin premio: % teórico", &TextBoxes::nopret, nullptr, "Label11", "Label14", theoretical_value},
     {"Label15", Label, "Frame2", "El premio medio ha sido de ", 240, 2280, 3015, 375, bold, standard, left, 32,
      nullptr},
     {"premed", TextBox, "Frame2", " ", 3240, 2280, 855, 285, bold, simulation, Qt::AlignRight, 33, "Premio medio",
-     &TextBoxes::premed},
+     &TextBoxes::premed, nullptr, "Label15", "Label16", simulated_result},
     {"Label16", Label, "Frame2", "pta, que deberá ser el precio de la partida", 4200, 2280, 4455, 255, bold, standard,
      left, 34, nullptr},
     {"Label17", Label, "Frame2", "El valor teórico (esperanza matemática) es ", 240, 2640, 4575, 255, bold, standard,
      left, 35, nullptr},
     {"espemat", TextBox, "Frame2", " ", 4920, 2640, 855, 285, small_bold, theory, Qt::AlignRight, 36,
-     "Esperanza matemática", &TextBoxes::espemat},
+     "Esperanza matemática", &TextBoxes::espemat, nullptr, "Label17", "Label18", theoretical_value},
     {"Label18", Label, "Frame2", "pta.", 5880, 2640, 495, 255, bold, standard, left, 37, nullptr},
 };
 

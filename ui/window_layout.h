@@ -37,6 +37,11 @@ struct ControlRow {
   // Where the window keeps the control, if its commands use it.
   QLineEdit* TextBoxes::*box = nullptr;
   QPushButton* CommandButtons::*button = nullptr;
+  // The captions that a sighted user reads for a text box: its prompt, or its
+  // row's heading and then its column's, or the sentence around it.
+  const char* label = nullptr;
+  const char* second_label = nullptr;
+  const char* accessible_description = nullptr;
 };
 
 // 15 twips to a device-independent pixel.

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/text_box.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+
+namespace zarandola {
+namespace {
+
+// Reads and edits the box's text through its own public operations, as Qt's
+// accessible text box does, and adds the relations to its captions.
+class AccessibleTextBox : public QAccessibleWidget,
+                          public QAccessibleTextInterface,
+                          public QAccessibleEditableTextInterface {
+ public:
+  explicit AccessibleTextBox(TextBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+  QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Value ? box()->text() : QAccessibleWidget::text(t);
+  }
+  void setText(QAccessible::Text t, const QString& text) override {
+    if (t == QAccessible::Value)
+      box()->setText(text);
+    else
+      QAccessibleWidget::setText(t, text);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.editable = !box()->isReadOnly();
+    state.readOnly = box()->isReadOnly();
+    state.selectableText = true;
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    if (type == QAccessible::EditableTextInterface) return static_cast<QAccessibleEditableTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
+    auto relations = QAccessibleWidget::relations(match);
+    if (match & QAccessible::Label)
+      for (QLabel* label : box()->labels())
+        relations.append({QAccessible::queryAccessibleInterface(label), QAccessible::Label});
+    return relations;
+  }
+
+  // The text.
+  QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(box()->text().size()); }
+  int cursorPosition() const override { return box()->cursorPosition(); }
+  void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint& point) const override { return box()->cursorPositionAt(box()->mapFromGlobal(point)); }
+  void scrollToSubstring(int start, int) override { box()->setCursorPosition(start); }
+  QString attributes(int offset, int* start, int* end) const override {
+    *start = *end = offset;
+    return {};
+  }
+
+  // One selection at most.
+  int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+  void selection(int index, int* start, int* end) const override {
+    *start = *end = 0;
+    if (index != 0 || !box()->hasSelectedText()) return;
+    *start = box()->selectionStart();
+    *end = box()->selectionEnd();
+  }
+  void addSelection(int start, int end) override { setSelection(0, start, end); }
+  void removeSelection(int) override { box()->deselect(); }
+  void setSelection(int, int start, int end) override { box()->setSelection(start, end - start); }
+
+  // Editing.
+  void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+  void insertText(int offset, const QString& text) override { replaceText(offset, offset, text); }
+  void replaceText(int start, int end, const QString& text) override {
+    box()->setText(box()->text().replace(start, end - start, text));
+  }
+
+ private:
+  TextBox* box() const { return static_cast<TextBox*>(widget()); }
+};
+
+}  // namespace
+
+QAccessibleInterface* accessible_text_box(const QString& class_name, QObject* object) {
+  if (class_name != QLatin1String(TextBox::staticMetaObject.className())) return nullptr;
+  return new AccessibleTextBox(static_cast<TextBox*>(object));
+}
+
+}  // namespace zarandola
