@@ -27,9 +27,12 @@ if mount -t tmpfs -o size=16k tmpfs "$temporary" 2>/dev/null; then
   echo "TMPDIR: a full tmpfs, mounted read-only"
 else
   chmod 555 "$temporary"
-  echo "TMPDIR: a read-only folder (skipping the full tmpfs: this user cannot mount one)"
+  echo "TMPDIR: a folder without write permission (skipping the full tmpfs: none can be mounted here)"
 fi
 before=$(ls -A "$temporary")
+# As in a desktop session, Qt keeps its own runtime files out of TMPDIR.
+mkdir -m 700 "$printer_dir/runtime"
+export XDG_RUNTIME_DIR=$printer_dir/runtime
 
 export PATH=/usr/sbin:/sbin:$PATH
 export CUPS_SERVER=$printer_dir/cups.sock

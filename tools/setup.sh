@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
   libgtest-dev libbenchmark-dev clang libclang-rt-dev
   fonts-liberation fonts-comic-neue
-  libcups2-dev cups-daemon cups-client cups-filters poppler-utils
+  libcups2-dev cups-daemon cups-client cups-filters poppler-utils mount
   dpkg-dev file lintian desktop-file-utils appstream
 )
 
