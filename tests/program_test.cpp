@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <csignal>
 
@@ -47,6 +49,58 @@ TEST(Program, StartsWithEverythingSetUpAndEndsWithStatusZeroOnSigterm) {
   const QStringList lines = QString::fromUtf8(desktop_file.readAll()).split(u'\n');
   EXPECT_TRUE(lines.contains("StartupWMClass=" + QCoreApplication::applicationName()))
       << QCoreApplication::applicationName().toStdString();
+}
+
+// The program as a shell starts it: what it prints, on which stream, and its status.
+struct CommandLineCase {
+  const char* name;
+  QStringList arguments;
+  bool display;  // or none at all: no X11, no Wayland, no platform named
+  int status;
+  QString out;  // the whole of stdout
+  QString err;  // a part of stderr
+};
+
+TEST(Program, AnswersItsCommandLineLikeADebianProgram) {
+  const QString help_start = QString::fromUtf8("Uso: zarandola [OPCIÓN]...\n");
+  const QString unknown = QString::fromUtf8("zarandola: opción desconocida: «%1»\nPruebe «zarandola --help»");
+  const CommandLineCase cases[] = {
+      {"help without a display", {"--help"}, false, 0, help_start, ""},
+      {"short help", {"-h"}, true, 0, help_start, ""},
+      {"version without a display", {"--version"}, false, 0, "zarandola 1.0.0\n", ""},
+      {"short version", {"-v"}, true, 0, "zarandola 1.0.0\n", ""},
+      {"a Qt option is not read as -v", {"-reverse", "--nonsense"}, true, 2, "", unknown.arg("nonsense")},
+      {"an unknown option", {"--bogus"}, true, 2, "", unknown.arg("bogus")},
+      {"an argument", {"datos.txt"}, true, 2, "", QString::fromUtf8("zarandola: argumento de más: «datos.txt»\n")},
+      {"Qt's platform option opens a display", {"-platform", "offscreen", "-x"}, false, 2, "", unknown.arg("x")},
+      {"no display",
+       {},
+       false,
+       1,
+       "",
+       QString::fromUtf8("zarandola: no se puede abrir la ventana: no hay ninguna pantalla a la que conectarse "
+                         "(DISPLAY no está definida).\n")},
+  };
+  const QTemporaryDir runtime_dir;  // as a desktop session gives, or Qt warns of its absence
+  for (const CommandLineCase& row : cases) {
+    SCOPED_TRACE(row.name);
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+    environment.insert("XDG_RUNTIME_DIR", runtime_dir.path());
+    if (row.display) environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(PROGRAM), row.arguments);
+    ASSERT_TRUE(program.waitForFinished(10000)) << "still running";
+    const QString out = QString::fromUtf8(program.readAllStandardOutput());
+    const QString err = QString::fromUtf8(program.readAllStandardError());
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), row.status) << err.toStdString();
+    EXPECT_TRUE(row.out == help_start ? out.startsWith(help_start) && out.contains("--version") : out == row.out)
+        << out.toStdString();
+    EXPECT_TRUE(row.err.isEmpty() ? err.isEmpty() : err.startsWith(row.err)) << err.toStdString();
+    EXPECT_LE(err.count(u'\n'), 2) << err.toStdString();
+  }
 }
 
 }  // namespace

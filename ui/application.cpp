@@ -12,9 +12,11 @@
 #include <QSocketNotifier>
 #include <QTranslator>
 #include <csignal>
+#include <memory>
 
 #include "core/clock_random_source.h"
 #include "report/cups_printer_service.h"
+#include "ui/command_line.h"
 #include "ui/frmzarandola.h"
 #include "ui/text_box.h"
 
@@ -77,6 +79,12 @@ void quit_on_termination_signals(QCoreApplication& application) {
   sigaction(SIGINT, &action, nullptr);
 }
 
+QStringList arguments_of(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
 }  // namespace
 
 void prepare_application(QApplication& application) {
@@ -94,6 +102,17 @@ int run_program(QApplication& application) {
   frmzarandola window(runner_on(random_source), printer);
   window.show();
   return QApplication::exec();
+}
+
+int start_program(int& argc, char** argv) {
+  if (const auto status = answer_help_or_version(arguments_of(argc, argv))) return *status;
+  std::unique_ptr<QApplication> application;
+  {
+    const DisplayFailureInSpanish failure_in_spanish;
+    application = std::make_unique<QApplication>(argc, argv);  // takes Qt's own options out of argv
+  }
+  if (const auto status = refuse_unknown_arguments(arguments_of(argc, argv))) return *status;
+  return run_program(*application);
 }
 
 }  // namespace zarandola

@@ -21,4 +21,8 @@ void prepare_application(QApplication& application);
 // the window or the session ends it. Returns the exit status.
 int run_program(QApplication& application);
 
+// main: answers --help and --version, opens the display, refuses what is left
+// on the command line after Qt's own options, then runs the program.
+int start_program(int& argc, char** argv);
+
 }  // namespace zarandola
