@@ -456,10 +456,11 @@ int exit_code_after(const std::function<void()>& ending) {
   return QCoreApplication::exec();
 }
 
-TEST_F(WindowTest, TerminarEscapeAndTheTitleBarEndTheProgram) {
+TEST_F(WindowTest, TerminarEscapeCtrlQAndTheTitleBarEndTheProgram) {
   window_.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
   EXPECT_EQ(exit_code_after([&] { QTest::keyClick(&window_, Qt::Key_T, Qt::AltModifier); }), 0);
+  EXPECT_EQ(exit_code_after([&] { QTest::keyClick(boxes().limonp, Qt::Key_Q, Qt::ControlModifier); }), 0);
   EXPECT_EQ(exit_code_after([&] { QTest::keyClick(boxes().numexp, Qt::Key_Escape); }), 0);
   EXPECT_EQ(exit_code_after([&] { window_.close(); }), 0);
 }

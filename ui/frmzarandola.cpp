@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -132,6 +133,9 @@ frmzarandola::frmzarandola(TrialRunner run_trials, PrinterService& printer, QWid
   connect_command(buttons_.Command1, &frmzarandola::print_report);
   connect_command(buttons_.Command2, &frmzarandola::end_program);
   buttons_.Simular->setDefault(true);
+  // The desktop's usual way to quit, besides the window's own access keys.
+  connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, buttons_.Command2,
+          &QPushButton::click);
   boxes_.numexp->setFocus();
 }
 
