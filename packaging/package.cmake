@@ -22,9 +22,12 @@ install(FILES packaging/copyright DESTINATION ${doc_dir})
 # homepage; Debian 12's has no such check and refuses an override of a tag it
 # does not know.
 cmake_host_system_information(RESULT debian_release QUERY DISTRIB_VERSION_ID)
+# The override speaks for the package alone: `cmake --install` leaves it out.
 if(debian_release VERSION_GREATER_EQUAL 13)
-  install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME zarandola)
+  install(FILES packaging/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME zarandola
+          COMPONENT debian_package EXCLUDE_FROM_ALL)
 endif()
+set(CPACK_INSTALL_CMAKE_PROJECTS "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/;${CMAKE_BINARY_DIR};${PROJECT_NAME};debian_package;/")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zarandola)

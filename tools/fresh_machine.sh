@@ -5,8 +5,11 @@
 # clone of the current commit. For each release, Debian 13 first:
 #   root     the README's test command, then its run command (the program
 #            started offscreen and asked to quit), as root;
-#   user     the test command and the README's install command, as a normal
-#            user who has password-less sudo, and the installed program started;
+#   user     as a normal user who has password-less sudo, the README's commands
+#            top to bottom: run (how long until the program is up, and how much
+#            the root grew, are printed), test, install (the installed program
+#            started, and no second copy) and remove (nothing of the program
+#            left behind);
 #   package  the package that the root run built, installed with apt-get on
 #            another fresh root of the same release, and the installed program
 #            started.
@@ -29,6 +32,7 @@ readme_command() {
 test_command=$(readme_command "Test it")
 run_command=$(readme_command "Run it")
 install_command=$(readme_command "Install")
+remove_command=$(readme_command "Remove")
 
 if ! command -v mmdebstrap >/dev/null; then
   apt-get update -qq
@@ -103,6 +107,19 @@ run_as_root() {
   remove_root
 }
 
+megabytes_in_root() { du -sxm "$root" | cut -f 1; }
+
+# Every path of the program's, outside the clone and the temporary folders.
+program_paths() {
+  chroot "$root" find / -xdev \( -path /home -o -path /tmp -o -path /proc \) -prune -o -iname '*zarandola*' -print |
+    sort
+}
+
+as_user() {
+  echo "== as a user with sudo: $1"
+  in_root contributor /home/contributor bash -c "cd ~/zarandola && $2"
+}
+
 run_as_user() {
   make_root "$1"
   chroot "$root" useradd --create-home --shell /bin/bash contributor
@@ -110,12 +127,28 @@ run_as_user() {
   chmod 440 "$root/etc/sudoers.d/contributor"
   clone_into /home/contributor/zarandola
   chroot "$root" chown -R contributor: /home/contributor/zarandola
-  echo "== as a user with sudo: $test_command"
-  in_root contributor /home/contributor bash -c "cd ~/zarandola && $test_command"
-  echo "== as a user with sudo: $install_command"
-  in_root contributor /home/contributor bash -c "cd ~/zarandola && $install_command"
-  in_root contributor /home/contributor bash -c \
-    "test -f /usr/local/share/icons/hicolor/256x256/apps/org.zarandola.Zarandola.png && ~/zarandola/tests/quits_cleanly.sh zarandola"
+
+  local size_before
+  size_before=$(megabytes_in_root)
+  as_user "$run_command" "tests/quits_cleanly.sh $run_command"
+  echo "== run command: the root grew by $(($(megabytes_in_root) - size_before)) MB (aim: under 600 MB and 4 minutes)"
+  as_user "$test_command" "$test_command"
+
+  local before_install
+  before_install=$(program_paths)
+  as_user "$install_command" "$install_command"
+  local icon=/usr/share/icons/hicolor/256x256/apps/org.zarandola.Zarandola.png
+  as_user "the installed program, one copy" \
+    "test ! -e /usr/local/bin/zarandola && test -f $icon && tests/quits_cleanly.sh zarandola"
+  # apt asks before it removes anything; the user answers yes.
+  as_user "$remove_command" "yes | $remove_command"
+  local left
+  left=$(comm -13 <(echo "$before_install") <(program_paths))
+  if [ -n "$left" ]; then
+    echo "removing the program left behind: $left"
+    exit 1
+  fi
+  echo "== removing the program left nothing behind"
   remove_root
 }
 

@@ -1,17 +1,34 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages that building, running and testing the program
-# need. Asks apt only for what is missing, so it is quick when all is there.
+# Installs the Debian packages that are missing. Asks apt only for what is
+# missing, so it is quick when all is there.
+# Usage: tools/setup.sh [--package] [--tests]
+#   (always)   what building and running the program need;
+#   --package  and what building its Debian package needs;
+#   --tests    and what its tests and benchmarks need.
 set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
-  libgtest-dev libbenchmark-dev clang libclang-rt-dev
+  qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev libcups2-dev
   fonts-liberation fonts-comic-neue
-  libcups2-dev cups-daemon cups-client cups-filters poppler-utils mount
-  dpkg-dev file lintian desktop-file-utils appstream
 )
+packaging=(dpkg-dev file)
+for option in "$@"; do
+  case "$option" in
+    --package) packages+=("${packaging[@]}") ;;
+    --tests)
+      packages+=("${packaging[@]}"
+        libgtest-dev libbenchmark-dev clang libclang-rt-dev
+        cups-daemon cups-client cups-filters poppler-utils mount
+        lintian desktop-file-utils appstream)
+      ;;
+    *)
+      echo "usage: tools/setup.sh [--package] [--tests]" >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do

@@ -5,5 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build_dir=$(tools/build.sh "$@" | tail -n 1)
+build_dir=$(tools/build.sh "${1:---tests}" | tail -n 1)
 ctest --test-dir "$build_dir" -j "$(nproc)" --output-on-failure
