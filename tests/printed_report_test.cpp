@@ -18,7 +18,8 @@ using testing::RecordingPrinter;
 
 // The fields of the worked example; the page reads none of the theoretical
 // ones, which hold texts that must not appear on it.
-const ReportFields worked_example{{.limon = "01",
+const ReportFields worked_example{{"20"},
+                                  {.limon = "01",
                                    .manzana = "02",
                                    .cereza = "05",
                                    .nopre = "12",
@@ -31,8 +32,7 @@ const ReportFields worked_example{{.limon = "01",
                                    .cerezat = "not read: cerezat",
                                    .nopret = "not read: nopret",
                                    .premed = "70,00",
-                                   .espemat = "not read: espemat"},
-                                  "20"};
+                                   .espemat = "not read: espemat"}};
 
 std::vector<QString> report_of(const ReportFields& fields) {
   RecordingPrinter printer;

@@ -8,7 +8,7 @@
 #include <ostream>
 
 #include "ui/frmzarandola.h"
-#include "ui/window_fields.h"
+#include "ui/text_boxes.h"
 
 // Failures show texts as texts.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

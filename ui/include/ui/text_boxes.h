@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QString>
 
-#include "core/window_fields.h"
+#include "report/window_fields.h"
 
 class QPushButton;
 

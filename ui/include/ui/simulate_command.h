@@ -4,7 +4,7 @@
 #include <QString>
 
 #include "core/simulation.h"
-#include "core/window_fields.h"
+#include "report/window_fields.h"
 #include "format/regional_settings.h"
 
 namespace zarandola {

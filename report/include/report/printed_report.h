@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "core/window_fields.h"
+#include "report/window_fields.h"
 #include "format/regional_settings.h"
 #include "report/printer_service.h"
 

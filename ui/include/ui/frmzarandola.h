@@ -5,7 +5,7 @@
 
 #include "core/simulation.h"
 #include "report/printer_service.h"
-#include "ui/window_fields.h"
+#include "ui/text_boxes.h"
 
 namespace zarandola {
 

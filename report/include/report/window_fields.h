@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The window's fifteen fields, one typed member each, named after its text
-// box: a run's figures, the texts that the boxes show, the boxes themselves.
+// The window's fifteen fields, where the window and the page meet: one typed
+// member each, named after its text box, for the texts the boxes show, the
+// boxes themselves, or a run's figures.
 namespace zarandola {
 
 // The fourteen result fields, in the order in which "Simular" writes them.
@@ -16,17 +17,22 @@ struct ResultFields {
   bool operator==(const ResultFields&) const = default;
 };
 
-// All fifteen text boxes: the trial count and the results.
 template <typename T>
-struct WindowFields : ResultFields<T> {
+struct TrialCountField {
   T numexp;
+  bool operator==(const TrialCountField&) const = default;
+};
+
+// All fifteen text boxes: the trial count first, then the results.
+template <typename T>
+struct WindowFields : TrialCountField<T>, ResultFields<T> {
   bool operator==(const WindowFields&) const = default;
 };
 
 // Calls f with the same member of each of the fields, once for each result
 // field in the order in which "Simular" writes them.
 template <typename F, typename... Fields>
-void for_each_result_field(F&& f, Fields&&... fields) {
+constexpr void for_each_result_field(F&& f, Fields&&... fields) {
   f(fields.limon...);
   f(fields.manzana...);
   f(fields.cereza...);
@@ -46,9 +52,20 @@ void for_each_result_field(F&& f, Fields&&... fields) {
 // The same for all fifteen, the trial count first: the order in which
 // "Borrar" empties them.
 template <typename F, typename... Fields>
-void for_each_window_field(F&& f, Fields&&... fields) {
+constexpr void for_each_window_field(F&& f, Fields&&... fields) {
   f(fields.numexp...);
   for_each_result_field(f, fields...);
 }
+
+// A field added to a record but not to its visitor fails to compile here: a
+// record of one-byte fields has as many bytes as its visitor makes calls.
+consteval bool visitors_cover_every_field() {
+  int result_calls = 0;
+  int window_calls = 0;
+  for_each_result_field([&result_calls](char) { ++result_calls; }, ResultFields<char>{});
+  for_each_window_field([&window_calls](char) { ++window_calls; }, WindowFields<char>{});
+  return result_calls == sizeof(ResultFields<char>) && window_calls == sizeof(WindowFields<char>);
+}
+static_assert(visitors_cover_every_field());
 
 }  // namespace zarandola

@@ -5,7 +5,7 @@
 #include <Qt>
 #include <span>
 
-#include "ui/window_fields.h"
+#include "ui/text_boxes.h"
 
 // The fixed layout of the main window, as data: one row a control.
 namespace zarandola::layout {
