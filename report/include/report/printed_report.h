@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <vector>
 
-#include "report/window_fields.h"
 #include "format/regional_settings.h"
 #include "report/printer_service.h"
+#include "report/window_fields.h"
 
 namespace zarandola {
 
