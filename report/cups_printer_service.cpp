@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "errors/run_time_error.h"
 #include "report/pdf_page.h"
@@ -66,6 +67,9 @@ class PrintConnection {
   PrintConnection& operator=(const PrintConnection&) = delete;
 
   http_t* http() const { return http_; }
+
+  // libcups may give a request's last status as the answer to one that got none.
+  bool went_silent() const { return timed_out_; }
 
   QString default_printer() {
     cups_dest_t* destination = cupsGetNamedDest(http_, nullptr, nullptr);
@@ -131,7 +135,7 @@ class PrintConnection {
   bool timed_out_ = false;
 };
 
-CupsPrinterService::CupsPrinterService() = default;
+CupsPrinterService::CupsPrinterService(CupsDocumentCalls calls) : calls_(std::move(calls)) {}
 
 CupsPrinterService::~CupsPrinterService() { cancel_document(); }
 
@@ -193,14 +197,25 @@ void CupsPrinterService::send_page(const QByteArray& pdf) {
   cups_option_t options[] = {{const_cast<char*>("media"), const_cast<char*>(media_.constData())}};
   const int job = cupsCreateJob(http, printer.constData(), "Zarandola", 1, options);
   if (job == 0) throw connection_->failure(printer_name_);
-  const bool started =
-      cupsStartDocument(http, printer.constData(), job, "Zarandola", CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE;
-  const bool written = started && cupsWriteRequestData(http, pdf.constData(), pdf.size()) == HTTP_STATUS_CONTINUE;
-  const bool finished = started && cupsFinishDocument(http, printer.constData()) == IPP_STATUS_OK;
-  if (written && finished) return;
+  // A document whose data did not all go is never finished: half a page would print.
+  const bool sent =
+      calls_.start(http, printer.constData(), job, "Zarandola", CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE &&
+      calls_.write(http, pdf.constData(), pdf.size()) == HTTP_STATUS_CONTINUE &&
+      calls_.finish(http, printer.constData()) == IPP_STATUS_OK;
+  if (sent && !connection_->went_silent()) return;
   const RunTimeError error = connection_->failure(printer_name_);  // before the cancel changes CUPS's last answer
-  cupsCancelJob2(http, printer.constData(), job, 0);
+  if (error.kind() != ErrorKind::PrintServiceSilent) cancel_job(job);
   throw error;
+}
+
+// On a connection of its own: the job's may be stuck half way through a request.
+void CupsPrinterService::cancel_job(int job) const {
+  try {
+    const PrintConnection connection;
+    cupsCancelJob2(connection.http(), printer_name_.toUtf8().constData(), job, 0);
+  } catch (const RunTimeError&) {
+    // The service went away: the failure already being reported says so.
+  }
 }
 
 void CupsPrinterService::cancel_document() noexcept {

@@ -38,7 +38,9 @@ export PATH=/usr/sbin:/sbin:$PATH
 export CUPS_SERVER=$printer_dir/cups.sock
 export ZARANDOLA_TEST_QUEUE=zarandola-test
 export ZARANDOLA_TEST_PAGE=$printer_dir/out/page.pdf
-TMPDIR=$temporary "$test_program" --gtest_filter=PrintEndToEnd.*:Session.*
+ZARANDOLA_TEST_SCHEDULER_PID=$(cat "$printer_dir/cupsd.pid")
+export ZARANDOLA_TEST_SCHEDULER_PID
+TMPDIR=$temporary "$test_program" --gtest_filter=PrintEndToEnd.*:PrintEndToEnd/*:ServiceSilentHalfWay.*:Session.*
 
 if [ "$(ls -A "$temporary")" != "$before" ]; then
   echo "the program left files in TMPDIR: $(ls -A "$temporary")"

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the report from the real window on the default printer, a private
 // CUPS queue that print_end_to_end.sh sets up, and reads the page it made.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <csignal>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -62,7 +67,7 @@ struct TimedMessage {
 // The program's own window with its real random source and printer.
 class RealWindow : public ::testing::Test {
  protected:
-  RealWindow() : window(runner_on(source), printer) {
+  explicit RealWindow(CupsDocumentCalls calls = {}) : printer(std::move(calls)), window(runner_on(source), printer) {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
   }
@@ -156,6 +161,12 @@ TEST_F(PrintEndToEnd, ImprimirSendsTheOnePageReportToTheDefaultPrinter) {
   // taller, and it and the blank after it take more room than two body lines.
   EXPECT_NEAR(title.height / first_heading.height, 14.0 / 12.0, 0.02);
   EXPECT_NEAR((first_heading.top - title.top) / body_line_height, 2 * 14.0 / 12.0, 0.05);
+
+  // A second report in the same run of the program is a page of its own.
+  QFile::remove(page);
+  click("Command1");
+  ASSERT_TRUE(wait_for_page(page)) << "the second report did not arrive";
+  EXPECT_EQ(texts_in(printed_lines(page)), expected);
 }
 
 TEST_F(PrintEndToEnd, ARejectingQueueIsNamedInAMessageAndLosesNoPageAfterwards) {
@@ -194,6 +205,77 @@ TEST_F(PrintEndToEnd, AStoppedQueueKeepsThePageUntilItIsStartedAgain) {
   EXPECT_FALSE(printed_while_stopped);
   ASSERT_TRUE(wait_for_page(page)) << "the page did not come out once the printer was started";
   EXPECT_EQ(texts_in(printed_lines(page)), expected_report("20"));
+}
+
+enum class Step { Start, Write, Finish };
+
+// libcups's own calls but one, which fails as a print system may.
+CupsDocumentCalls failing_at(Step step) {
+  CupsDocumentCalls calls;
+  switch (step) {
+    case Step::Start:
+      calls.start = [](auto...) { return HTTP_STATUS_ERROR; };
+      break;
+    case Step::Write:
+      calls.write = [](http_t* http, const char* data, size_t length) {  // the connection breaks half way
+        cupsWriteRequestData(http, data, length / 2);
+        return HTTP_STATUS_ERROR;
+      };
+      break;
+    case Step::Finish:
+      calls.finish = [](auto...) { return IPP_STATUS_ERROR_INTERNAL; };
+      break;
+  }
+  return calls;
+}
+
+class AFailingStep : public RealWindow, public ::testing::WithParamInterface<Step> {
+ protected:
+  AFailingStep() : RealWindow(failing_at(GetParam())) {}
+};
+
+TEST_P(AFailingStep, AfterTheJobExistsCancelsItAndSaysSo) {
+  const QString page = fresh_page_path();
+  boxes().numexp->setText("20");
+  click("Simular");
+  const auto message = testing::message_from([&] { click("Command1"); });
+  ASSERT_TRUE(message) << "Imprimir said nothing of the failure";
+  EXPECT_TRUE(message->text.contains("La impresora «zarandola-test» no ha aceptado la página"))
+      << message->text.toStdString();
+  EXPECT_EQ(run("lpstat", {"-W", "not-completed", "-o"}), "") << "the job was left in the queue";
+  QTest::qWait(1000);
+  EXPECT_FALSE(QFileInfo::exists(page)) << "a page came out all the same";
+}
+
+INSTANTIATE_TEST_SUITE_P(PrintEndToEnd, AFailingStep, ::testing::Values(Step::Start, Step::Write, Step::Finish));
+
+// The scheduler stops answering as the page's last part goes.
+class ServiceSilentHalfWay : public RealWindow {
+ protected:
+  ServiceSilentHalfWay() : RealWindow(falling_silent()) {}
+
+  static CupsDocumentCalls falling_silent() {
+    CupsDocumentCalls calls;
+    calls.finish = [](http_t* http, const char* printer) {
+      const pid_t scheduler = qEnvironmentVariableIntValue("ZARANDOLA_TEST_SCHEDULER_PID");
+      ::kill(scheduler, SIGSTOP);
+      const ipp_status_t status = cupsFinishDocument(http, printer);
+      ::kill(scheduler, SIGCONT);
+      return status;
+    };
+    return calls;
+  }
+};
+
+TEST_F(ServiceSilentHalfWay, IsToldAsSilenceAfterTheDeadline) {
+  boxes().numexp->setText("20");
+  click("Simular");
+  const TimedMessage imprimir = timed_imprimir();
+  ASSERT_TRUE(imprimir.message);
+  EXPECT_TRUE(imprimir.message->text.contains("El servicio de impresión no ha respondido"))
+      << imprimir.message->text.toStdString();
+  EXPECT_GE(imprimir.milliseconds, 8500);
+  EXPECT_LT(imprimir.milliseconds, 12000);
 }
 
 // A whole session on the real window, which the sanitizer build also checks
@@ -270,7 +352,41 @@ TEST_F(SilentPrintService, ImprimirGivesUpWithinTwelveSecondsAndTheProgramGoesOn
   ASSERT_TRUE(imprimir.message);
   EXPECT_TRUE(imprimir.message->text.contains("El servicio de impresión no ha respondido"))
       << imprimir.message->text.toStdString();
+  EXPECT_GE(imprimir.milliseconds, 8500) << "gave up before its deadline";
   EXPECT_LT(imprimir.milliseconds, 12000);
+  expect_simular_works();
+}
+
+// A print service whose address takes no more connections: connecting hangs.
+class UnreachablePrintService : public RealWindow {
+ protected:
+  UnreachablePrintService() {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    const auto* any = reinterpret_cast<sockaddr*>(&address);
+    EXPECT_EQ(::bind(listener, any, length), 0);
+    EXPECT_EQ(::listen(listener, 0), 0);
+    EXPECT_EQ(::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    EXPECT_EQ(::connect(filler, any, length), 0) << "the one place in the backlog is taken";
+    qputenv("CUPS_SERVER", QByteArray("127.0.0.1:") + QByteArray::number(ntohs(address.sin_port)));
+  }
+  ~UnreachablePrintService() override {
+    ::close(filler);
+    ::close(listener);
+  }
+  const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+  const int filler = ::socket(AF_INET, SOCK_STREAM, 0);
+};
+
+TEST_F(UnreachablePrintService, ImprimirGivesUpConnectingAfterAFewSeconds) {
+  const TimedMessage imprimir = timed_imprimir();
+  ASSERT_TRUE(imprimir.message);
+  EXPECT_TRUE(imprimir.message->text.contains("No se puede conectar con el servicio de impresión"))
+      << imprimir.message->text.toStdString();
+  EXPECT_GE(imprimir.milliseconds, 2500);
+  EXPECT_LT(imprimir.milliseconds, 6000);
   expect_simular_works();
 }
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cups/cups.h>
+
 #include <QFont>
+#include <functional>
 #include <memory>
 
 #include "report/printer_service.h"
@@ -11,6 +14,15 @@ namespace zarandola {
 class PdfPage;
 class PrintConnection;
 
+// The libcups calls that stream a job's page once the job exists: libcups's
+// own, or in a test, calls that fail where the print system may.
+struct CupsDocumentCalls {
+  std::function<http_status_t(http_t*, const char* printer, int job, const char* name, const char* format, int last)>
+      start = cupsStartDocument;
+  std::function<http_status_t(http_t*, const char* data, size_t length)> write = cupsWriteRequestData;
+  std::function<ipp_status_t(http_t*, const char* printer)> finish = cupsFinishDocument;
+};
+
 // The system's default printer: the page is drawn with Qt as PDF in memory, in
 // the page layout and margins that the printer gives, and streamed to the
 // print system with libcups, whose own answer to every step says whether the
@@ -18,7 +30,7 @@ class PrintConnection;
 // waiting for more than about ten seconds, whatever the print system does.
 class CupsPrinterService final : public PrinterService {
  public:
-  CupsPrinterService();
+  explicit CupsPrinterService(CupsDocumentCalls calls = {});
   ~CupsPrinterService() override;
 
   void set_font_name(const QString& name) override;
@@ -31,7 +43,9 @@ class CupsPrinterService final : public PrinterService {
  private:
   void begin_document_if_needed();
   void send_page(const QByteArray& pdf);
+  void cancel_job(int job) const;
 
+  CupsDocumentCalls calls_;
   QFont font_;
   // The open document's, if any.
   std::unique_ptr<PrintConnection> connection_;
