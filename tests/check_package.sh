@@ -37,6 +37,11 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 dpkg-deb -x "$deb" "$scratch"
 desktop-file-validate "$scratch/usr/share/applications/$id.desktop"
+icon=$(sed -n 's/^Icon=//p' "$scratch/usr/share/applications/$id.desktop")
+for size in 16 32 48 64 128 256; do
+  [ -f "$scratch/usr/share/icons/hicolor/${size}x$size/apps/$icon.png" ] ||
+    { echo "the menu entry's icon '$icon' is not installed at ${size}x$size"; exit 1; }
+done
 # The tree as lintian sees it; the one warning let through is the missing
 # homepage, which the package's lintian override explains.
 appstream_report=$(appstreamcli validate-tree --no-net "$scratch" || true)

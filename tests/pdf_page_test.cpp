@@ -16,14 +16,20 @@ namespace {
 using testing::printed_lines;
 using testing::PrintedLine;
 
-// The lines that pdftotext reads on a page whose first line is drawn with
-// these margins, at the size and resolution of a usual printer.
-std::vector<PrintedLine> page_drawn_with(const QMarginsF& margins) {
+struct IndentedText {
+  int indent;
+  QString text;
+};
+
+// The lines that pdftotext reads on a page drawn with these margins, at the
+// size and resolution of a usual printer.
+std::vector<PrintedLine> page_drawn_with(const QMarginsF& margins,
+                                         const std::vector<IndentedText>& lines = {{0, "LAS RULETAS ZARANDOLA"}}) {
   PdfPage page(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Point), 1200);
   EXPECT_TRUE(page.is_open());
   QFont font("Comic Sans MS");
   font.setPointSizeF(14);
-  page.text_line(font, 0, "LAS RULETAS ZARANDOLA");
+  for (const IndentedText& line : lines) page.text_line(font, line.indent, line.text);
   const QTemporaryDir folder;
   QFile file(folder.filePath("page.pdf"));
   EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(page.finish()) > 0);
@@ -40,6 +46,14 @@ TEST(PdfPage, TheFirstLineStandsAtTheTopLeftOfThePrintableArea) {
   EXPECT_NEAR(narrow[0].top, 36, 1);
   EXPECT_NEAR(wide[0].left - narrow[0].left, 72, 1);
   EXPECT_NEAR(wide[0].top - narrow[0].top, 108, 1);
+}
+
+TEST(PdfPage, AnIndentIsThatManyBlanksOfTheFont) {
+  const std::vector<PrintedLine> lines =
+      page_drawn_with({18, 36, 18, 36}, {{20, "x"}, {0, QString(20, u' ') + "x"}, {0, "x"}});
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_NEAR(lines[0].left, lines[1].left, 0.5);
+  EXPECT_GT(lines[0].left - lines[2].left, 40) << "twenty blanks of a 14-point face";
 }
 
 }  // namespace

@@ -25,13 +25,16 @@ struct RunningProgram {
   QString ok_button;
 };
 
-TEST(Program, StartsWithEverythingSetUpAndEndsWithStatusZeroOnSigterm) {
+// A session ends the program with SIGTERM, a terminal with SIGINT (Ctrl+C).
+class Program : public ::testing::TestWithParam<int> {};
+
+TEST_P(Program, StartsWithEverythingSetUpAndEndsWithStatusZeroOnTheSignal) {
   RunningProgram seen;
   QTimer::singleShot(500, [&] {
     for (const QWidget* widget : QApplication::topLevelWidgets())
       seen.window_shown = seen.window_shown || (qobject_cast<const frmzarandola*>(widget) && widget->isVisible());
     seen.ok_button = QCoreApplication::translate("QPlatformTheme", "OK");
-    std::raise(SIGTERM);
+    std::raise(GetParam());
   });
   QTimer::singleShot(10000, [] { QCoreApplication::exit(1); });
   EXPECT_EQ(run_program(*qApp), 0);
@@ -51,6 +54,9 @@ TEST(Program, StartsWithEverythingSetUpAndEndsWithStatusZeroOnSigterm) {
       << QCoreApplication::applicationName().toStdString();
 }
 
+INSTANTIATE_TEST_SUITE_P(Signals, Program, ::testing::Values(SIGTERM, SIGINT),
+                         [](const auto& signal) { return std::string(sigabbrev_np(signal.param)); });
+
 // The program as a shell starts it: what it prints, on which stream, and its status.
 struct CommandLineCase {
   const char* name;
@@ -61,7 +67,7 @@ struct CommandLineCase {
   QString err;  // a part of stderr
 };
 
-TEST(Program, AnswersItsCommandLineLikeADebianProgram) {
+TEST(CommandLine, IsAnsweredLikeADebianProgramsOne) {
   const QString help_start = QString::fromUtf8("Uso: zarandola [OPCIÓN]...\n");
   const QString unknown = QString::fromUtf8("zarandola: opción desconocida: «%1»\nPruebe «zarandola --help»");
   const CommandLineCase cases[] = {
