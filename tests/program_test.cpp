@@ -53,6 +53,7 @@ TEST_P(Program, StartsWithEverythingSetUpAndEndsWithStatusZeroOnTheSignal) {
   const QStringList lines = QString::fromUtf8(desktop_file.readAll()).split(u'\n');
   EXPECT_TRUE(lines.contains("StartupWMClass=" + QCoreApplication::applicationName()))
       << QCoreApplication::applicationName().toStdString();
+  EXPECT_TRUE(lines.contains("Icon=" INSTALLED_ICON)) << "the menu entry names an icon that is not installed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, Program, ::testing::Values(SIGTERM, SIGINT),
