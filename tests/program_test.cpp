@@ -119,7 +119,9 @@ TEST(CommandLine, IsAnsweredLikeADebianProgramsOne) {
     EXPECT_TRUE(row.out == help_start ? out.startsWith(help_start) && out.contains("--version") : out == row.out)
         << out.toStdString();
     EXPECT_TRUE(row.err.isEmpty() ? err.isEmpty() : err.startsWith(row.err)) << err.toStdString();
-    if (row.status != still_running) EXPECT_LE(err.count(u'\n'), 2) << err.toStdString();
+    if (row.status != still_running) {
+      EXPECT_LE(err.count(u'\n'), 2) << err.toStdString();
+    }
   }
 }
 
