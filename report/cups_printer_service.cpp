@@ -28,7 +28,8 @@ constexpr int connect_timeout_ms = 3000;
 }
 
 // The print system's reason for its last refusal, as CUPS words it, without
-// the full stop that a sentence of ours adds.
+// the full stop that a sentence of ours adds: said only where it adds what our
+// own words cannot, such as why a queue refuses jobs.
 QString last_cups_error() {
   QString reason = QString::fromUtf8(cupsLastErrorString()).trimmed();
   while (reason.endsWith(u'.')) reason.chop(1);
@@ -56,9 +57,8 @@ class PrintConnection {
     if (!http_) {
       const QString printer = printer_named_by_environment();
       raise(ErrorKind::PrintServiceDown,
-            QStringLiteral("No se puede conectar con el servicio de impresión%1: %2.")
-                .arg(printer.isEmpty() ? QString() : QStringLiteral(" para imprimir en «%1»").arg(printer),
-                     last_cups_error()));
+            QStringLiteral("No se puede conectar con el servicio de impresión%1.")
+                .arg(printer.isEmpty() ? QString() : QStringLiteral(" para imprimir en «%1»").arg(printer)));
     }
     httpSetTimeout(http_, 1.0, &PrintConnection::keep_waiting, this);
   }
@@ -79,18 +79,16 @@ class PrintConnection {
       return name;
     }
     raise_if_silent();
-    const QString reason = last_cups_error();
     const QString named = printer_named_by_environment();
     if (!named.isEmpty())
       raise(ErrorKind::UnknownPrinter,
-            QStringLiteral("La impresora predeterminada «%1» no existe en el servicio de impresión: %2.")
-                .arg(named, reason));
+            QStringLiteral("La impresora predeterminada «%1» no existe en el servicio de impresión.").arg(named));
     if (!cupsGetDefault2(http_)) {
       raise_if_silent();
-      raise(ErrorKind::NoDefaultPrinter, QStringLiteral("No hay ninguna impresora predeterminada: %1.").arg(reason));
+      raise(ErrorKind::NoDefaultPrinter, QStringLiteral("No hay ninguna impresora predeterminada."));
     }
     raise(ErrorKind::UnknownPrinter,
-          QStringLiteral("La impresora predeterminada no existe en el servicio de impresión: %1.").arg(reason));
+          QStringLiteral("La impresora predeterminada no existe en el servicio de impresión."));
   }
 
   // True when the queue is stopped: it keeps the jobs it takes until someone starts it again.

@@ -304,7 +304,7 @@ TEST_F(PrintEndToEnd, ADefaultPrinterThatDoesNotExistIsNamed) {
   qunsetenv("PRINTER");
   ASSERT_TRUE(message);
   EXPECT_TRUE(
-      message->text.contains("La impresora predeterminada «no-such-queue» no existe en el servicio de impresión"))
+      message->text.startsWith("La impresora predeterminada «no-such-queue» no existe en el servicio de impresión.\n"))
       << message->text.toStdString();
   EXPECT_TRUE(message->text.contains("Elija como predeterminada")) << message->text.toStdString();
 }
@@ -315,7 +315,7 @@ using NoDefaultPrinter = RealWindow;
 TEST_F(NoDefaultPrinter, ImprimirSaysSo) {
   const auto message = testing::message_from([&] { click("Command1"); });
   ASSERT_TRUE(message);
-  EXPECT_TRUE(message->text.startsWith("No hay ninguna impresora predeterminada")) << message->text.toStdString();
+  EXPECT_TRUE(message->text.startsWith("No hay ninguna impresora predeterminada.\n")) << message->text.toStdString();
   EXPECT_TRUE(message->text.contains("Elija una impresora predeterminada")) << message->text.toStdString();
 }
 
@@ -326,8 +326,8 @@ TEST_F(PrintServiceDown, ImprimirSaysSoAtOnceAndTheProgramGoesOn) {
   const TimedMessage imprimir = timed_imprimir();
   ASSERT_TRUE(imprimir.message);
   EXPECT_EQ(imprimir.message->title, "Zarandola");
-  EXPECT_TRUE(imprimir.message->text.contains(
-      "No se puede conectar con el servicio de impresión para imprimir en «zarandola-test»"))
+  EXPECT_TRUE(imprimir.message->text.startsWith(
+      "No se puede conectar con el servicio de impresión para imprimir en «zarandola-test».\n"))
       << imprimir.message->text.toStdString();
   EXPECT_TRUE(imprimir.message->text.contains("Compruebe que el servicio de impresión (CUPS) está en marcha"))
       << imprimir.message->text.toStdString();
