@@ -11,11 +11,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <limits>
 #include <map>
 #include <memory>
@@ -152,13 +154,62 @@ TEST_F(WindowTest, EveryBoxAndButtonComesIntoViewWithTheFocus) {
   EXPECT_LE(window_.width(), screen.width());
   EXPECT_LE(window_.height() + window_.style()->pixelMetric(QStyle::PM_TitleBarHeight), screen.height())
       << "no room left for the title bar";
+  const auto in_view = [&](const QWidget* widget) {
+    return window_.rect().contains(QRect(widget->mapTo(&window_, QPoint(0, 0)), widget->size()));
+  };
   for (QWidget* widget : controls_of(window_)) {
     if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPushButton*>(widget)) continue;
     widget->setFocus();
     QCoreApplication::processEvents();
-    const QRect on_window(widget->mapTo(&window_, QPoint(0, 0)), widget->size());
-    EXPECT_TRUE(window_.rect().contains(on_window)) << widget->objectName().toStdString() << " is out of view";
+    EXPECT_TRUE(in_view(widget)) << widget->objectName().toStdString() << " is out of view";
   }
+  // Simular, pressed where it stands, brings the answer line into view.
+  type_count("20");
+  button("Simular")->setFocus();
+  QTest::keyClick(button("Simular"), Qt::Key_Space);
+  EXPECT_TRUE(in_view(boxes().premed)) << "the answer is out of view";
+  if (window_.findChild<QScrollArea*>()) {
+    EXPECT_EQ(window_.pos(), screen.topLeft()) << "the title bar may be off the screen";
+  }
+}
+
+TEST_F(WindowTest, ThePictureShowsWhenItHasTheFocus) {
+  window_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  QWidget* picture = control("Picture1");
+  boxes().numexp->setFocus();
+  const QImage without_focus = picture->grab().toImage();
+  QTest::keyClick(boxes().numexp, Qt::Key_Tab);
+  ASSERT_TRUE(picture->hasFocus());
+  EXPECT_NE(picture->grab().toImage(), without_focus) << "no focus mark";
+}
+
+// WCAG's contrast ratio of two colours.
+double contrast(const QColor& first, const QColor& second) {
+  const auto luminance = [](const QColor& colour) {
+    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+  };
+  const double a = luminance(first);
+  const double b = luminance(second);
+  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+TEST(DarkTheme, EveryCaptionAndTheTrialCountStayReadable) {
+  const QPalette light = QApplication::palette();
+  QApplication::setPalette(QPalette(QColor(50, 50, 50)));  // a dark desktop theme's dialog
+  ScriptedRandomSource source({});
+  RecordingPrinter printer;
+  frmzarandola window(runner_on(source), printer);
+  QApplication::setPalette(light);
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    SCOPED_TRACE(label->objectName().toStdString());
+    const bool large = label->font().pointSizeF() >= 14 && label->font().bold();
+    EXPECT_GE(contrast(label->palette().color(QPalette::WindowText), label->palette().color(QPalette::Window)),
+              large ? 3.0 : 4.5);
+  }
+  const QPalette count = window.text_boxes().numexp->palette();
+  EXPECT_GE(contrast(count.color(QPalette::Text), count.color(QPalette::Base)), 4.5);
 }
 
 TEST_F(WindowTest, CaptionsKeepTheirAccentsAndTrailingBlanks) {
@@ -308,61 +359,97 @@ TEST_F(WindowTest, APageLeftInAStoppedQueueIsToldInAnInformationBox) {
       << message->text.toStdString();
 }
 
-// The captions that a screen reader gives for a box, by name.
-QStringList captions_of(QLineEdit* box) {
-  QStringList names;
-  for (const auto& [label, relation] : QAccessible::queryAccessibleInterface(box)->relations(QAccessible::Label))
-    names << label->object()->objectName();
-  return names;
-}
-
-TEST_F(WindowTest, AScreenReaderHearsEachBoxWithItsCaptionsAndItsText) {
-  struct Captions {
+TEST_F(WindowTest, AScreenReaderHearsEachBoxByAShortCaptionAndItsFigureWhole) {
+  struct Caption {
     QLineEdit* box;
-    QStringList labels;
+    QString name;
     const char* description;  // how it begins
   };
   const TextBoxes& b = boxes();
   const char* const simulated = "Resultado de la última simulación";
   const char* const theoretical = "Valor teórico";
-  // The prompt; the two sentences; then, by grid row, its heading and each column's.
-  std::vector<Captions> cases{{b.numexp, {"Label7"}, ""},
-                              {b.premed, {"Label15", "Label16"}, simulated},
-                              {b.espemat, {"Label17", "Label18"}, theoretical}};
-  const std::pair<const char*, std::array<QLineEdit*, 3>> grid[] = {{"Label8", {b.limon, b.limonp, b.limont}},
-                                                                    {"Label9", {b.manzana, b.manzanap, b.manzanat}},
-                                                                    {"Label10", {b.cereza, b.cerezap, b.cerezat}},
-                                                                    {"Label11", {b.nopre, b.noprep, b.nopret}}};
-  for (const auto& [heading, row] : grid) {
-    cases.push_back({row[0], {heading, "Label12"}, simulated});
-    cases.push_back({row[1], {heading, "Label13"}, simulated});
-    cases.push_back({row[2], {heading, "Label14"}, theoretical});
+  // The prompt; the two sentences; then, in the grid, the row's fruit and the column's heading.
+  std::vector<Caption> cases{{b.numexp, "Indica el número de veces que haremos la simulación", ""},
+                             {b.premed, "Premio medio", simulated},
+                             {b.espemat, "Esperanza matemática", theoretical}};
+  const std::pair<QString, std::array<QLineEdit*, 3>> grid[] = {{"Limones", {b.limon, b.limonp, b.limont}},
+                                                                {"Manzanas", {b.manzana, b.manzanap, b.manzanat}},
+                                                                {"Cerezas", {b.cereza, b.cerezap, b.cerezat}},
+                                                                {"Sin premio", {b.nopre, b.noprep, b.nopret}}};
+  for (const auto& [fruit, row] : grid) {
+    cases.push_back({row[0], fruit + ", nº de veces", simulated});
+    cases.push_back({row[1], fruit + ", %", simulated});
+    cases.push_back({row[2], fruit + ", % teórico", theoretical});
   }
   ASSERT_EQ(cases.size(), 15u);
-  for (const Captions& c : cases) {
+  for (const Caption& c : cases) {
     SCOPED_TRACE(c.box->objectName().toStdString());
-    EXPECT_EQ(captions_of(c.box), c.labels);
-    const QString description = QAccessible::queryAccessibleInterface(c.box)->text(QAccessible::Description);
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(c.box);
+    EXPECT_EQ(box->text(QAccessible::Name), c.name);
+    EXPECT_TRUE(box->relations(QAccessible::Label).isEmpty()) << "a caption heard twice";
+    const QString description = box->text(QAccessible::Description);
     EXPECT_TRUE(*c.description ? description.startsWith(c.description) : description.isEmpty())
         << description.toStdString();
+    EXPECT_TRUE(box->state().editable && !box->state().readOnly);
   }
 
-  type_count("20");
-  QAccessibleInterface* numexp = QAccessible::queryAccessibleInterface(b.numexp);
-  EXPECT_EQ(numexp->role(), QAccessible::EditableText);
-  ASSERT_TRUE(numexp->textInterface());
-  EXPECT_EQ(numexp->textInterface()->text(0, numexp->textInterface()->characterCount()), "20");
-  numexp->editableTextInterface()->insertText(2, "0");
-  EXPECT_EQ(b.numexp->text(), "200");
+  // The figure as a screen reader reads, edits and follows it.
+  b.limonp->setText("5,00");
+  QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(b.limonp)->textInterface();
+  ASSERT_TRUE(text);
+  EXPECT_EQ(text->text(1, 3), ",0");
+  int start = -1, end = -1;
+  text->attributes(2, &start, &end);
+  EXPECT_EQ(std::pair(start, end), std::pair(0, 4)) << "one run of attributes, or Orca drops the last figure";
+  const QRect box_on_screen(b.limonp->mapToGlobal(QPoint(0, 0)), b.limonp->size());
+  int last_left = -1;
+  for (int offset = 0; offset < 4; ++offset) {
+    SCOPED_TRACE(offset);
+    const QRect character = text->characterRect(offset);
+    EXPECT_TRUE(box_on_screen.contains(character)) << "outside the box";
+    EXPECT_GT(character.left(), last_left);
+    last_left = character.left();
+    EXPECT_EQ(text->offsetAtPoint(character.topLeft() + QPoint(1, 1)), offset);
+  }
+  auto* editable = QAccessible::queryAccessibleInterface(b.limonp)->editableTextInterface();
+  editable->replaceText(1, 2, ".");
+  editable->insertText(4, "1");
+  EXPECT_EQ(b.limonp->text(), "5.001");
+  text->setSelection(0, 1, 3);
+  text->selection(0, &start, &end);
+  EXPECT_EQ(std::pair(start, end), std::pair(1, 3));
+  EXPECT_EQ(b.limonp->selectedText(), ".0");
 }
 
-TEST_F(WindowTest, AfterARunAScreenReaderHearsTheAnswerAndAfterAnErrorOnlyItsMessage) {
-  type_count("abc");
-  message_from([&] { button("Simular")->click(); });
-  EXPECT_EQ(window_.accessibleDescription(), "");
+// Every name and description that a screen reader could find in the window.
+QString everything_to_hear(const QWidget& window) {
+  QString texts;
+  for (QWidget* widget : window.findChildren<QWidget*>())
+    for (const auto t : {QAccessible::Name, QAccessible::Description})
+      texts += QAccessible::queryAccessibleInterface(widget)->text(t) + u'\n';
+  return texts;
+}
+
+// Whether a run is said once is for the speech test to hear: here, what it says
+// and that nothing of it is left to be heard again.
+TEST_F(WindowTest, ARunIsAnnouncedAndNothingOfItIsLeftAfterBorrarOrAnError) {
+  const auto announced = [&] {
+    for (QWidget* widget : window_.findChildren<QWidget*>())
+      if (QAccessible::queryAccessibleInterface(widget)->role() == QAccessible::Notification)
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    return QString("no notification");
+  };
   type_count("20");
   button("Simular")->click();
-  EXPECT_EQ(window_.accessibleDescription(), "20 tiradas: premio medio 70,00 pta; precio justo 61,11 pta");
+  EXPECT_EQ(announced(), "20 tiradas: premio medio 70,00 pta; precio justo 61,11 pta");
+  button("Borrar")->click();
+  EXPECT_FALSE(everything_to_hear(window_).contains("tiradas")) << "the answer can still be heard";
+
+  type_count("20");
+  button("Simular")->click();
+  type_count("abc");
+  message_from([&] { button("Simular")->click(); });
+  EXPECT_FALSE(everything_to_hear(window_).contains("tiradas")) << "the answer outlives the error";
 }
 
 TEST_F(WindowTest, QtsOwnTextsAreInSpanish) {

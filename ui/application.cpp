@@ -16,6 +16,7 @@
 
 #include "core/clock_random_source.h"
 #include "report/cups_printer_service.h"
+#include "ui/announcer.h"
 #include "ui/command_line.h"
 #include "ui/frmzarandola.h"
 #include "ui/text_box.h"
@@ -60,8 +61,12 @@ void install_font_substitutes() {
   QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
 }
 
-// A screen reader hears every caption of a text box, not only the first.
-void describe_text_boxes_fully() { QAccessible::installFactory(accessible_text_box); }
+// Orca says the answer of a run when a notification appears, and a figure
+// whole, where Qt's own text box would lose its last character.
+void install_accessible_faces() {
+  QAccessible::installFactory(accessible_announcer);
+  QAccessible::installFactory(accessible_text_box);
+}
 
 void quit_on_termination_signals(QCoreApplication& application) {
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_socket) != 0) return;
@@ -91,7 +96,7 @@ void prepare_application(QApplication& application) {
   install_spanish_qt_texts(application);
   declare_desktop_identity();
   install_font_substitutes();
-  describe_text_boxes_fully();
+  install_accessible_faces();
   quit_on_termination_signals(application);
 }
 

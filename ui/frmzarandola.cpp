@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frmzarandola.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFont>
@@ -22,6 +21,7 @@
 
 #include "errors/run_time_error.h"
 #include "report/printed_report.h"
+#include "ui/announcer.h"
 #include "ui/error_message.h"
 #include "ui/picture_box.h"
 #include "ui/simulate_command.h"
@@ -57,7 +57,7 @@ QWidget* make_widget(const ControlRow& row) {
       return label;
     }
     case ControlKind::TextBox: {
-      auto* box = new TextBox(caption);
+      auto* box = new TextBox(caption, row.box == &TextBoxes::numexp);
       box->setAlignment(row.alignment | Qt::AlignVCenter);
       box->setMaxLength(std::numeric_limits<int>::max());  // no limit on what a person may type
       return box;
@@ -80,6 +80,13 @@ void apply_colours(QWidget* widget, const ControlRow& row) {
   widget->setPalette(palette);
 }
 
+// The fixed colours of the texts were chosen for the standard light dialog: on
+// a dark desktop theme the window keeps a light dialog palette of its own.
+void keep_light(QWidget* window) {
+  if (window->palette().color(QPalette::Window).lightness() >= 128) return;
+  window->setPalette(QPalette(QColor(239, 239, 239)));
+}
+
 // Every size drawn for the desktop, so that a dock or a task switcher need not
 // scale the title bar's.
 QIcon program_icon() {
@@ -87,17 +94,6 @@ QIcon program_icon() {
   for (const QString& file : QDir(QStringLiteral(":/zarandola")).entryList({QStringLiteral("icon-*.png")}))
     icon.addFile(QStringLiteral(":/zarandola/") + file);
   return icon;
-}
-
-// Ties each text box to its captions, which the table may list after it.
-void label_text_boxes(const QWidget* client) {
-  const auto find_label = [client](const char* name) { return client->findChild<QLabel*>(QString::fromUtf8(name)); };
-  for (const ControlRow& row : layout::controls()) {
-    if (!row.label) continue;
-    std::vector<QLabel*> labels{find_label(row.label)};
-    if (row.second_label) labels.push_back(find_label(row.second_label));
-    client->findChild<TextBox*>(QString::fromUtf8(row.name))->set_labels(std::move(labels));
-  }
 }
 
 bool takes_focus(ControlKind kind) {
@@ -123,10 +119,12 @@ frmzarandola::frmzarandola(TrialRunner run_trials, PrinterService& printer, QWid
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setWindowIcon(program_icon());
+  keep_light(this);
   auto* client = new QWidget;
   client->setFixedSize(twips_to_pixels(layout::client_width_twips), twips_to_pixels(layout::client_height_twips));
   build_controls(client);
   place_client(client);
+  announcer_ = new Announcer(this);
 
   connect_command(buttons_.Simular, &frmzarandola::simulate);
   connect_command(buttons_.Borrar, &frmzarandola::clear);
@@ -155,7 +153,6 @@ void frmzarandola::build_controls(QWidget* client) {
     if (row.button) buttons_.*row.button = static_cast<QPushButton*>(widget);
     if (takes_focus(row.kind)) focus_order.emplace_back(row.tab_index, widget);
   }
-  label_text_boxes(client);
   std::ranges::sort(focus_order);
   for (std::size_t i = 1; i < focus_order.size(); ++i) setTabOrder(focus_order[i - 1].second, focus_order[i].second);
 }
@@ -178,6 +175,8 @@ void frmzarandola::place_client(QWidget* client) {
   const int scroll_bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   setMaximumSize(client->size() + QSize(scroll_bar, scroll_bar));
   resize(maximumSize().boundedTo(available));
+  // At the top of the free area, so that the title bar is on the screen and the window can be moved.
+  move(screen()->availableGeometry().topLeft());
   connect(qApp, &QApplication::focusChanged, scroll_area, [scroll_area](QWidget*, QWidget* focused) {
     if (focused && scroll_area->widget()->isAncestorOf(focused)) scroll_area->ensureWidgetVisible(focused);
   });
@@ -196,6 +195,7 @@ void frmzarandola::run_command(void (frmzarandola::*command)()) {
 }
 
 void frmzarandola::show_error(const RunTimeError& error) {
+  announcer_->forget();
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Zarandola"), QString::fromUtf8(error.what()), QMessageBox::Ok,
                   this);
   box.setInformativeText(advice_for(error.kind()));
@@ -210,23 +210,12 @@ void frmzarandola::simulate() {
     return zarandola::simulate(boxes_.numexp->text(), run_trials_);
   }();
   for_each_result_field([](QLineEdit* box, const QString& text) { box->setText(text); }, boxes_, results);
-  announce(spoken_answer(boxes_.numexp->text(), results));
-}
-
-// Asks a screen reader to say the answer once, politely: a sighted user sees
-// the fourteen new figures at once. The window's description keeps the last
-// answer, where a screen reader that reads changes of it as a live region
-// finds it (all that Qt 6.4 offers); Qt 6.8 also announces it.
-void frmzarandola::announce(const QString& sentence) {
-  setAccessibleDescription(sentence);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-  QAccessibleAnnouncementEvent announcement(this, sentence);
-  announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
-  QAccessible::updateAccessibility(&announcement);
-#endif
+  if (auto* scrolled = findChild<QScrollArea*>()) scrolled->ensureWidgetVisible(boxes_.premed);  // the answer line
+  announcer_->say(spoken_answer(boxes_.numexp->text(), results));
 }
 
 void frmzarandola::clear() {
+  announcer_->forget();
   for_each_window_field([](QLineEdit* box) { box->setText(QString()); }, boxes_);
   boxes_.numexp->setFocus();
 }

@@ -2,13 +2,23 @@
 #include "ui/text_box.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
+#include <QFocusEvent>
+#include <QFontMetrics>
 
 namespace zarandola {
+
+TextBox::TextBox(const QString& text, bool selects_on_tab) : QLineEdit(text), selects_on_tab_(selects_on_tab) {}
+
+void TextBox::focusInEvent(QFocusEvent* event) {
+  if (selects_on_tab_) return QLineEdit::focusInEvent(event);
+  QFocusEvent without_selection(event->type(), Qt::OtherFocusReason);
+  QLineEdit::focusInEvent(&without_selection);
+}
+
 namespace {
 
-// Reads and edits the box's text through its own public operations, as Qt's
-// accessible text box does, and adds the relations to its captions.
+// Reads and edits the box through its own public operations, as Qt's
+// accessible line edit does.
 class AccessibleTextBox : public QAccessibleWidget,
                           public QAccessibleTextInterface,
                           public QAccessibleEditableTextInterface {
@@ -36,26 +46,32 @@ class AccessibleTextBox : public QAccessibleWidget,
     if (type == QAccessible::EditableTextInterface) return static_cast<QAccessibleEditableTextInterface*>(this);
     return QAccessibleWidget::interface_cast(type);
   }
-  QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
-    auto relations = QAccessibleWidget::relations(match);
-    if (match & QAccessible::Label)
-      for (QLabel* label : box()->labels())
-        relations.append({QAccessible::queryAccessibleInterface(label), QAccessible::Label});
-    return relations;
-  }
 
-  // The text.
+  // The text, one run of attributes from end to end.
   QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
   int characterCount() const override { return static_cast<int>(box()->text().size()); }
-  int cursorPosition() const override { return box()->cursorPosition(); }
-  void setCursorPosition(int position) override { box()->setCursorPosition(position); }
-  QRect characterRect(int) const override { return {}; }
-  int offsetAtPoint(const QPoint& point) const override { return box()->cursorPositionAt(box()->mapFromGlobal(point)); }
-  void scrollToSubstring(int start, int) override { box()->setCursorPosition(start); }
-  QString attributes(int offset, int* start, int* end) const override {
-    *start = *end = offset;
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
     return {};
   }
+  int cursorPosition() const override { return box()->cursorPosition(); }
+  void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+  void scrollToSubstring(int start, int) override { box()->setCursorPosition(start); }
+
+  // Where each character stands on the screen, measured from the caret, so
+  // that a magnifier can follow it.
+  QRect characterRect(int offset) const override {
+    if (offset < 0 || offset >= characterCount()) return {};
+    const QFontMetrics metrics = box()->fontMetrics();
+    const QString text = box()->text();
+    const QRect caret = box()->caret_rect();
+    const int left = caret.center().x() + metrics.horizontalAdvance(text.left(offset)) -
+                     metrics.horizontalAdvance(text.left(box()->cursorPosition()));
+    const QRect on_box(left, caret.top(), metrics.horizontalAdvance(text.at(offset)), caret.height());
+    return on_box.translated(box()->mapToGlobal(QPoint(0, 0)));
+  }
+  int offsetAtPoint(const QPoint& point) const override { return box()->cursorPositionAt(box()->mapFromGlobal(point)); }
 
   // One selection at most.
   int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }

@@ -11,7 +11,8 @@ namespace zarandola {
 // - the program's desktop identity, so that a dock or a task bar matches the
 //   window to its launcher and its icon;
 // - the faces that stand in for the window's and the page's, which Linux lacks;
-// - text boxes that a screen reader hears with all their captions;
+// - what a screen reader says: the answer of a run as a notification, and
+//   every figure of a text box whole;
 // - an end with status 0 when the session asks for it (SIGTERM, or SIGINT
 //   from a terminal), as "Terminar" does.
 void prepare_application(QApplication& application);

@@ -9,6 +9,7 @@
 
 namespace zarandola {
 
+class Announcer;
 class RunTimeError;
 
 // The program's one window. A dialog, so that Enter presses "Simular" and Esc
@@ -35,7 +36,6 @@ class frmzarandola : public QDialog {
   void show_error(const RunTimeError& error);
 
   void simulate();
-  void announce(const QString& sentence);
   void clear();
   void print_report();
   void end_program();
@@ -44,6 +44,7 @@ class frmzarandola : public QDialog {
   PrinterService& printer_;
   TextBoxes boxes_{};
   CommandButtons buttons_{};
+  Announcer* announcer_ = nullptr;
 };
 
 }  // namespace zarandola

@@ -4,8 +4,8 @@
 #include <QString>
 
 #include "core/simulation.h"
-#include "report/window_fields.h"
 #include "format/regional_settings.h"
+#include "report/window_fields.h"
 
 namespace zarandola {
 

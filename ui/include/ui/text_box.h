@@ -2,31 +2,33 @@
 #pragma once
 
 #include <QLineEdit>
-#include <vector>
 
 class QAccessibleInterface;
-class QLabel;
 
 namespace zarandola {
 
-// A text box of the window that knows every caption a sighted user reads for
-// it, so that a screen reader can say them too: Qt's own accessible text box
-// is tied to one label at most, and a result field has two headings.
+// A text box of the window. A result box that Tab reaches leaves its figure
+// unselected: a screen reader then says its caption and its figure, where it
+// would say a selection first. The trial count selects as usual, to be typed over.
 class TextBox : public QLineEdit {
   Q_OBJECT
 
  public:
-  using QLineEdit::QLineEdit;
+  TextBox(const QString& text, bool selects_on_tab);
 
-  void set_labels(std::vector<QLabel*> labels) { labels_ = std::move(labels); }
-  const std::vector<QLabel*>& labels() const { return labels_; }
+  // Where the caret stands, in the box's coordinates.
+  QRect caret_rect() const { return cursorRect(); }
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
-  std::vector<QLabel*> labels_;
+  bool selects_on_tab_;
 };
 
-// The accessible face of a TextBox, for QAccessible::installFactory: the text
-// box Qt offers, labelled by all its captions.
+// The accessible face of a TextBox, for QAccessible::installFactory: Qt's own
+// for a line edit gives a text attribute run of no length at each character,
+// and Orca, joining them, drops the last character of every figure.
 QAccessibleInterface* accessible_text_box(const QString& class_name, QObject* object);
 
 }  // namespace zarandola

@@ -33,14 +33,13 @@ struct ControlRow {
   Colours colours;
   Qt::Alignment alignment;
   int tab_index;
-  const char* accessible_name;  // nullptr: the caption says it
+  // What a screen reader says of the control, where its caption does not say
+  // it: for a text box, the short form of the captions a sighted user reads
+  // for it (its prompt, or its row's and its column's headings).
+  const char* accessible_name;
   // Where the window keeps the control, if its commands use it.
   QLineEdit* TextBoxes::*box = nullptr;
   QPushButton* CommandButtons::*button = nullptr;
-  // The captions that a sighted user reads for a text box: its prompt, or its
-  // row's heading and then its column's, or the sentence around it.
-  const char* label = nullptr;
-  const char* second_label = nullptr;
   const char* accessible_description = nullptr;
 };
 
