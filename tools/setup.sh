@@ -21,7 +21,8 @@ for option in "$@"; do
       packages+=("${packaging[@]}"
         libgtest-dev libbenchmark-dev clang libclang-rt-dev
         cups-daemon cups-client cups-filters poppler-utils mount
-        lintian desktop-file-utils appstream)
+        lintian desktop-file-utils appstream
+        xvfb openbox xdotool dbus-daemon at-spi2-core orca speech-dispatcher)
       ;;
     *)
       echo "usage: tools/setup.sh [--package] [--tests]" >&2

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QApplication>
 
 namespace zarandola {
 
@@ -22,9 +23,21 @@ void Announcer::say(const QString& sentence) {
 
 void Announcer::forget() { setAccessibleName(QString()); }
 
+namespace {
+
+// A notification that stands directly under the application: said inside the
+// window, it would have Orca read the whole window again before it.
+class AccessibleAnnouncer : public QAccessibleWidget {
+ public:
+  explicit AccessibleAnnouncer(Announcer* announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
+  QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(qApp); }
+};
+
+}  // namespace
+
 QAccessibleInterface* accessible_announcer(const QString& class_name, QObject* object) {
   if (class_name != QLatin1String(Announcer::staticMetaObject.className())) return nullptr;
-  return new QAccessibleWidget(static_cast<Announcer*>(object), QAccessible::Notification);
+  return new AccessibleAnnouncer(static_cast<Announcer*>(object));
 }
 
 }  // namespace zarandola

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Listens to a real screen reader. Orca runs on a virtual display of its own,
+# with a window manager and the accessibility bus, all in a D-Bus session of
+# their own, while the program is driven from the keyboard: a count, Simular,
+# Tab into a result box, Borrar. What Orca said is read from its debug file,
+# one SPEECH OUTPUT line an utterance.
+# Usage: tests/speech.sh PROGRAM
+set -euo pipefail
+if [ "${1:-}" != --in-session ]; then exec dbus-run-session -- "$0" --in-session "$@"; fi
+program=$2
+
+scratch=$(mktemp -d /tmp/zarandola-speech.XXXXXX)
+export HOME=$scratch XDG_RUNTIME_DIR=$scratch/runtime LANG=C.UTF-8
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+helpers=()
+finish() {
+  ((${#helpers[@]})) && kill "${helpers[@]}" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$scratch"
+}
+trap finish EXIT
+
+wait_for() {  # DESCRIPTION SECONDS COMMAND...
+  local what=$1 seconds=$2
+  shift 2
+  for _ in $(seq $((seconds * 10))); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "no $what after $seconds s"
+  exit 1
+}
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$scratch/display" 2>/dev/null &
+helpers+=($!)
+wait_for display 10 test -s "$scratch/display"
+export DISPLAY=:$(cat "$scratch/display")
+openbox >/dev/null 2>&1 &
+helpers+=($!)
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+helpers+=($!)
+# With no sound device here, speech-dispatcher cannot start a voice: Orca is
+# told at once that none is to be had, and logs what it would have said.
+SPEECHD_CMD=/bin/false orca --debug-file="$scratch/orca.log" >/dev/null 2>&1 &
+orca_pid=$!
+helpers+=("$orca_pid")
+sleep 5  # its debug file is written in blocks: nothing there tells that it is ready
+
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
+program_pid=$!
+wait_for window 20 xdotool search --name '^Zarandola$'
+sleep 3  # Orca reads the new window
+press() {
+  xdotool "$@"
+  sleep 1.5
+}
+press type 20
+press key Return
+press key Tab Tab Tab  # the picture, Simular, Borrar
+press key Tab          # the first result box
+press key alt+b
+press key Tab
+press key ctrl+q
+status=0
+wait "$program_pid" || status=$?
+[ "$status" -eq 0 ] || { echo "the program ended with status $status"; exit 1; }
+kill "$orca_pid"
+wait "$orca_pid" || true  # and its debug file is whole
+
+# What Orca said, an utterance a line, without its time and voice.
+sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)' *{.*$/\1/p" "$scratch/orca.log" >"$scratch/said"
+echo "Orca said:"
+sed 's/^/  /' "$scratch/said"
+failures=0
+fail() {
+  echo "FAILED: $*"
+  failures=1
+}
+answers=$(grep -c "tiradas: premio medio [0-9,]* pta; precio justo 61,11 pta" "$scratch/said" || true)
+[ "$answers" -eq 1 ] || fail "the answer of the run was said $answers times, not once"
+# The window is read whole once, as it opens, its prize table with dot leaders;
+# after that, neither the window again nor any dot leaders.
+readings=$(grep -c 'LAS RULETAS ZARANDOLA' "$scratch/said" || true)
+[ "$readings" -eq 1 ] || fail "the whole window was read $readings times"
+if grep -v 'LAS RULETAS ZARANDOLA' "$scratch/said" | grep -q '\.\.\.\.'; then fail "dot leaders were said"; fi
+box=$(grep -n -m 1 'Limones, nº de veces' "$scratch/said" | cut -d: -f1 || true)
+if [ -z "$box" ]; then
+  fail "the first result box was not named 'Limones, nº de veces'"
+elif ! sed -n "$box,$((box + 2))p" "$scratch/said" | grep -q -E "(^|[ ,])[0-9]{2}\.?$"; then
+  fail "the first result box was not heard with its whole figure"
+fi
+prompt='Indica el número de veces que haremos la simulación'
+if grep "$prompt" "$scratch/said" | grep -v 'LAS RULETAS ZARANDOLA' | grep -q "$prompt.*$prompt"; then
+  fail "the trial count's prompt was said twice at once"
+fi
+grep -q "^$prompt" "$scratch/said" || fail "the trial count was not heard by its prompt"
+exit "$failures"
