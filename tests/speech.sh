@@ -15,8 +15,10 @@ export HOME=$scratch XDG_RUNTIME_DIR=$scratch/runtime LANG=C.UTF-8
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 helpers=()
 finish() {
-  ((${#helpers[@]})) && kill "${helpers[@]}" 2>/dev/null
-  wait 2>/dev/null
+  if ((${#helpers[@]})); then
+    kill "${helpers[@]}" 2>/dev/null
+    wait "${helpers[@]}" 2>/dev/null
+  fi
   rm -rf "$scratch"
 }
 trap finish EXIT
@@ -46,7 +48,9 @@ sleep 5  # its debug file is written in blocks: nothing there tells that it is r
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
 program_pid=$!
-wait_for window 20 xdotool search --name '^Zarandola$'
+helpers+=("$program_pid")
+wait_for window 30 xdotool search --onlyvisible --name '^Zarandola$'
+xdotool search --onlyvisible --name '^Zarandola$' windowactivate --sync
 sleep 3  # Orca reads the new window
 press() {
   xdotool "$@"
@@ -59,6 +63,7 @@ press key Tab          # the first result box
 press key alt+b
 press key Tab
 press key ctrl+q
+wait_for "end of the program after Ctrl+Q" 15 bash -c "! kill -0 $program_pid"
 status=0
 wait "$program_pid" || status=$?
 [ "$status" -eq 0 ] || { echo "the program ended with status $status"; exit 1; }
