@@ -89,6 +89,15 @@ class RealWindow : public ::testing::Test {
     return {std::move(message), clock.elapsed()};
   }
 
+  // Imprimir says so after a wait of its own deadline: not shorter, not longer.
+  void expect_imprimir_to_give_up(const char* text, qint64 at_least_ms, qint64 under_ms) {
+    const TimedMessage imprimir = timed_imprimir();
+    ASSERT_TRUE(imprimir.message) << "Imprimir said nothing";
+    EXPECT_TRUE(imprimir.message->text.contains(text)) << imprimir.message->text.toStdString();
+    EXPECT_GE(imprimir.milliseconds, at_least_ms) << "gave up before its deadline";
+    EXPECT_LT(imprimir.milliseconds, under_ms);
+  }
+
   // Where the test queue puts its pages; a page left by an earlier test is removed.
   static QString fresh_page_path() {
     const QString page = qEnvironmentVariable("ZARANDOLA_TEST_PAGE");
@@ -270,12 +279,7 @@ class ServiceSilentHalfWay : public RealWindow {
 TEST_F(ServiceSilentHalfWay, IsToldAsSilenceAfterTheDeadline) {
   boxes().numexp->setText("20");
   click("Simular");
-  const TimedMessage imprimir = timed_imprimir();
-  ASSERT_TRUE(imprimir.message);
-  EXPECT_TRUE(imprimir.message->text.contains("El servicio de impresión no ha respondido"))
-      << imprimir.message->text.toStdString();
-  EXPECT_GE(imprimir.milliseconds, 8500);
-  EXPECT_LT(imprimir.milliseconds, 12000);
+  expect_imprimir_to_give_up("El servicio de impresión no ha respondido", 8500, 12000);
 }
 
 // A whole session on the real window, which the sanitizer build also checks
@@ -348,12 +352,7 @@ class SilentPrintService : public RealWindow {
 };
 
 TEST_F(SilentPrintService, ImprimirGivesUpWithinTwelveSecondsAndTheProgramGoesOn) {
-  const TimedMessage imprimir = timed_imprimir();
-  ASSERT_TRUE(imprimir.message);
-  EXPECT_TRUE(imprimir.message->text.contains("El servicio de impresión no ha respondido"))
-      << imprimir.message->text.toStdString();
-  EXPECT_GE(imprimir.milliseconds, 8500) << "gave up before its deadline";
-  EXPECT_LT(imprimir.milliseconds, 12000);
+  expect_imprimir_to_give_up("El servicio de impresión no ha respondido", 8500, 12000);
   expect_simular_works();
 }
 
@@ -381,12 +380,7 @@ class UnreachablePrintService : public RealWindow {
 };
 
 TEST_F(UnreachablePrintService, ImprimirGivesUpConnectingAfterAFewSeconds) {
-  const TimedMessage imprimir = timed_imprimir();
-  ASSERT_TRUE(imprimir.message);
-  EXPECT_TRUE(imprimir.message->text.contains("No se puede conectar con el servicio de impresión"))
-      << imprimir.message->text.toStdString();
-  EXPECT_GE(imprimir.milliseconds, 2500);
-  EXPECT_LT(imprimir.milliseconds, 6000);
+  expect_imprimir_to_give_up("No se puede conectar con el servicio de impresión", 2500, 6000);
   expect_simular_works();
 }
 
