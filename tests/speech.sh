@@ -43,6 +43,7 @@ wait_for display 10 test -s "$scratch/display"
 export DISPLAY=:$(cat "$scratch/display")
 openbox >/dev/null 2>&1 &
 helpers+=($!)
+wait_for "window manager" 20 xdotool get_desktop  # it activates the program's window
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 helpers+=($!)
 # With no sound device here, speech-dispatcher cannot start a voice: Orca is
