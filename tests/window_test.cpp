@@ -411,6 +411,8 @@ TEST_F(WindowTest, AScreenReaderHearsEachBoxByAShortCaptionAndItsFigureWhole) {
     last_left = character.left();
     EXPECT_EQ(text->offsetAtPoint(character.topLeft() + QPoint(1, 1)), offset);
   }
+  EXPECT_EQ(text->characterRect(4), QRect()) << "a character past the end";
+  EXPECT_EQ(text->characterRect(-1), QRect());
   auto* editable = QAccessible::queryAccessibleInterface(b.limonp)->editableTextInterface();
   editable->replaceText(1, 2, ".");
   editable->insertText(4, "1");
