@@ -163,12 +163,12 @@ void CupsPrinterService::begin_document_if_needed() {
 
 void CupsPrinterService::print_blank_line() {
   begin_document_if_needed();
-  page_->blank_line(font_);
+  page_->lines().blank_line(font_);
 }
 
 void CupsPrinterService::print_line(int indent, const QStringList& items) {
   begin_document_if_needed();
-  page_->text_line(font_, indent, items.join(QString()));
+  page_->lines().text_line(font_, indent, items.join(QString()));
 }
 
 SentPage CupsPrinterService::end_document() {

@@ -29,7 +29,7 @@ std::vector<PrintedLine> page_drawn_with(const QMarginsF& margins,
   EXPECT_TRUE(page.is_open());
   QFont font("Comic Sans MS");
   font.setPointSizeF(14);
-  for (const IndentedText& line : lines) page.text_line(font, line.indent, line.text);
+  for (const IndentedText& line : lines) page.lines().text_line(font, line.indent, line.text);
   const QTemporaryDir folder;
   QFile file(folder.filePath("page.pdf"));
   EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(page.finish()) > 0);

@@ -3,27 +3,21 @@
 
 #include <QBuffer>
 #include <QByteArray>
-#include <QFont>
 #include <QPageLayout>
-#include <QPainter>
 #include <QPdfWriter>
-#include <QString>
+
+#include "report/page_lines.h"
 
 namespace zarandola {
 
-// One page drawn as PDF in memory, in a printer's page layout and resolution:
-// lines of text from the top left of the printable area down, each in the font
-// given for it.
+// One page drawn as PDF in memory, in a printer's page layout and resolution.
 class PdfPage {
  public:
   PdfPage(const QPageLayout& layout, int resolution);
 
   // False when Qt could not begin drawing.
-  bool is_open() const { return painter_.isActive(); }
-
-  void blank_line(const QFont& font);
-  // The indent is n blanks of the font, so the text starts after them.
-  void text_line(const QFont& font, int indent, const QString& text);
+  bool is_open() const { return lines_.is_open(); }
+  PageLines& lines() { return lines_; }
 
   // Ends the drawing: the PDF, or nothing when Qt could not finish it.
   QByteArray finish();
@@ -31,8 +25,7 @@ class PdfPage {
  private:
   QBuffer pdf_;
   QPdfWriter writer_;
-  QPainter painter_;
-  qreal line_top_ = 0;
+  PageLines lines_;
 };
 
 }  // namespace zarandola

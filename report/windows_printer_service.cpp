@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "report/windows_printer_service.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <utility>
+
+#include "errors/run_time_error.h"
+#include "report/page_lines.h"
+
+namespace zarandola {
+namespace {
+
+[[noreturn]] void raise(ErrorKind kind, const QString& description) {
+  throw RunTimeError(kind, description.toStdString());
+}
+
+// Qt's Windows print engine tells of a failed EndPage or EndDoc only by a
+// warning, and reports the page done all the same; these warnings are the
+// system's answer, so while a page is sent they are collected, not shown.
+class PrintEngineComplaints {
+ public:
+  PrintEngineComplaints() : before_(qInstallMessageHandler(&PrintEngineComplaints::take)) { current_ = this; }
+  ~PrintEngineComplaints() {
+    qInstallMessageHandler(before_);
+    current_ = nullptr;
+  }
+  PrintEngineComplaints(const PrintEngineComplaints&) = delete;
+  PrintEngineComplaints& operator=(const PrintEngineComplaints&) = delete;
+
+  bool any() const { return !complaints_.isEmpty(); }
+
+ private:
+  static void take(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (current_ && message.startsWith(QLatin1String("QWin32PrintEngine::"))) {
+      current_->complaints_ << message;
+      return;
+    }
+    if (current_ && current_->before_) current_->before_(type, context, message);
+  }
+
+  static inline PrintEngineComplaints* current_ = nullptr;
+  QtMessageHandler before_;
+  QStringList complaints_;
+};
+
+}  // namespace
+
+void WindowsPrinterService::set_font_name(const QString& name) { font_.setFamily(name); }
+
+void WindowsPrinterService::set_font_size(float points) { font_.setPointSizeF(points); }
+
+void WindowsPrinterService::begin_document_if_needed() {
+  if (!printer_name_.isEmpty()) return;
+  const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
+  if (printer.isNull()) raise(ErrorKind::NoDefaultPrinter, QStringLiteral("No hay ninguna impresora predeterminada."));
+  printer_name_ = printer.printerName();
+}
+
+void WindowsPrinterService::print_blank_line() {
+  begin_document_if_needed();
+  lines_.push_back({font_, 0, {}, true});
+}
+
+void WindowsPrinterService::print_line(int indent, const QStringList& items) {
+  begin_document_if_needed();
+  lines_.push_back({font_, indent, items.join(QString()), false});
+}
+
+SentPage WindowsPrinterService::end_document() {
+  if (printer_name_.isEmpty()) return {};
+  const SentPage sent{printer_name_};
+  const std::vector<Line> lines = std::move(lines_);
+  cancel_document();  // whatever happens below, the next report begins afresh
+
+  QPrinter printer(QPrinterInfo::printerInfo(sent.printer), QPrinter::HighResolution);
+  printer.setDocName(QStringLiteral("Zarandola"));
+  const PrintEngineComplaints complaints;
+  PageLines page;
+  if (!page.begin(printer))
+    raise(ErrorKind::Printer, QStringLiteral("La impresora «%1» no ha aceptado el documento.").arg(sent.printer));
+  for (const Line& line : lines) {
+    if (line.blank)
+      page.blank_line(line.font);
+    else
+      page.text_line(line.font, line.indent, line.text);
+  }
+  if (!page.finish() || complaints.any() || printer.printerState() == QPrinter::Error)
+    raise(ErrorKind::Printer, QStringLiteral("La impresora «%1» no ha aceptado la página.").arg(sent.printer));
+  return sent;
+}
+
+void WindowsPrinterService::cancel_document() noexcept {
+  printer_name_.clear();
+  lines_.clear();
+}
+
+}  // namespace zarandola
