@@ -124,6 +124,9 @@ TEST(RegionalSettings, TakesTheLocaleSeparatorsAndSpanishForTheCLocale) {
   EXPECT_EQ(spain.group_separator, u'.');
 }
 
+// Windows takes the separators from the user's regional format, not from
+// variables: the Wine checks start the program in each locale.
+#ifndef Q_OS_WIN
 // The separators of a program started with only these variables set.
 QString separators_with(const QStringList& variables) {
   QProcessEnvironment environment;
@@ -152,6 +155,7 @@ TEST(RegionalSettings, FollowTheNumericSettingAloneAndFallBackToSpanish) {
   for (const auto& c : cases)
     EXPECT_EQ(separators_with(c.environment), c.separators) << c.environment.join(u' ').toStdString();
 }
+#endif
 
 }  // namespace
 }  // namespace zarandola

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/application.h"
 
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <QAccessible>
 #include <QApplication>
 #include <QFont>
@@ -11,18 +8,32 @@
 #include <QLocale>
 #include <QSocketNotifier>
 #include <QTranslator>
-#include <csignal>
 #include <memory>
 
 #include "core/clock_random_source.h"
-#include "report/cups_printer_service.h"
 #include "ui/announcer.h"
 #include "ui/command_line.h"
 #include "ui/frmzarandola.h"
 #include "ui/text_box.h"
 
+#ifdef Q_OS_WIN
+#include "report/windows_printer_service.h"
+#else
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "report/cups_printer_service.h"
+#endif
+
 namespace zarandola {
 namespace {
+
+#ifdef Q_OS_WIN
+using SystemPrinterService = WindowsPrinterService;
+#else
+using SystemPrinterService = CupsPrinterService;
 
 // A signal handler may only write to a descriptor; the event loop reads the
 // other end and quits from there.
@@ -32,6 +43,7 @@ void on_termination_signal(int) {
   const char byte = 1;
   [[maybe_unused]] const auto written = ::write(signal_socket[1], &byte, 1);
 }
+#endif
 
 // Without Qt's Spanish translation installed, its texts stay in English.
 void install_spanish_qt_texts(QCoreApplication& application) {
@@ -57,8 +69,10 @@ void declare_desktop_identity() {
 // usual sans-serif face of those platforms, and Comic Neue is drawn after the
 // comic face, so each stands in at the same size and weight.
 void install_font_substitutes() {
+#ifndef Q_OS_WIN
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
   QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+#endif
 }
 
 // Orca says the answer of a run when a notification appears, and a figure
@@ -68,7 +82,10 @@ void install_accessible_faces() {
   QAccessible::installFactory(accessible_text_box);
 }
 
-void quit_on_termination_signals(QCoreApplication& application) {
+// Windows has no such signals: closing the session ends the program through
+// Qt, as closing the window does.
+void quit_on_termination_signals([[maybe_unused]] QCoreApplication& application) {
+#ifndef Q_OS_WIN
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_socket) != 0) return;
   auto* notifier = new QSocketNotifier(signal_socket[0], QSocketNotifier::Read, &application);
   QObject::connect(notifier, &QSocketNotifier::activated, &application, [] {
@@ -82,6 +99,7 @@ void quit_on_termination_signals(QCoreApplication& application) {
   action.sa_flags = SA_RESTART;
   sigaction(SIGTERM, &action, nullptr);
   sigaction(SIGINT, &action, nullptr);
+#endif
 }
 
 QStringList arguments_of(int argc, char** argv) {
@@ -103,7 +121,7 @@ void prepare_application(QApplication& application) {
 int run_program(QApplication& application) {
   prepare_application(application);
   ClockRandomSource random_source;
-  CupsPrinterService printer;
+  SystemPrinterService printer;
   frmzarandola window(runner_on(random_source), printer);
   window.show();
   return QApplication::exec();

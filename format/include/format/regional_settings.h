@@ -18,7 +18,8 @@ struct RegionalSettings {
   // The locale's own separators; the C locale has no regional format of its
   // own, so it gets the Spanish one, which matches the program's language.
   static RegionalSettings of_locale(const QLocale& locale);
-  // The user's numeric setting; with C or POSIX numbers, or none, the Spanish one.
+  // The user's numeric setting; with C or POSIX numbers, or none, the Spanish
+  // one. On Windows, the separators of the user's regional format.
   static RegionalSettings system();
 };
 
