@@ -86,5 +86,15 @@ TEST(ClockRandomSource, OutcomesOfTwoMillionTrialsFitTheirProbabilities) {
       << tally.lemon_pairs << " " << tally.apple_pairs << " " << tally.cherry_pairs << " " << tally.no_prize;
 }
 
+// Each platform reads the system clock its own way; each must give the
+// seconds since 1970 that time() gives.
+TEST(SystemClock, ReadsTheWallClockInSeconds) {
+  const auto before = static_cast<std::uint64_t>(std::time(nullptr));
+  const std::uint64_t now = SystemClock::now();
+  const auto after = static_cast<std::uint64_t>(std::time(nullptr));
+  EXPECT_LE(before, now);
+  EXPECT_LE(now, after);
+}
+
 }  // namespace
 }  // namespace zarandola

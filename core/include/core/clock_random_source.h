@@ -6,6 +6,13 @@
 #include <cstdint>
 #include <ctime>
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX  // or std::min and std::max become macros
+#endif
+#include <windows.h>
+#endif
+
 namespace zarandola {
 
 // The system clock that the generator reseeds from: the wall clock in whole
@@ -13,7 +20,20 @@ namespace zarandola {
 // faster than any finer clock. A reseed stirs the reading into the state, so
 // its resolution does not matter to the draws.
 struct SystemClock {
+#ifdef _WIN32
+  // The C library's time() asks for the time zone at every call (3.6 us under
+  // Wine, against 0.09 us for the system time it starts from).
+  static std::uint64_t now() noexcept {
+    FILETIME time;
+    GetSystemTimeAsFileTime(&time);
+    constexpr std::uint64_t ticks_per_second = 10'000'000;  // of 100 ns
+    constexpr std::uint64_t unix_epoch = 11'644'473'600;    // seconds from 1601
+    const std::uint64_t ticks = (std::uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
+    return ticks / ticks_per_second - unix_epoch;
+  }
+#else
   static std::uint64_t now() noexcept { return static_cast<std::uint64_t>(std::time(nullptr)); }
+#endif
 };
 
 template <typename Clock>
