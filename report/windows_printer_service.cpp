@@ -46,7 +46,10 @@ class PrintEngineComplaints {
 
 }  // namespace
 
-void WindowsPrinterService::set_font_name(const QString& name) { font_.setFamily(name); }
+// Without the face, the system's own fallback may be one that Windows printing
+// cannot embed, an OpenType CFF face: under Wine the page came out blank.
+// Tahoma, TrueType on every Windows and in Wine, comes next instead.
+void WindowsPrinterService::set_font_name(const QString& name) { font_.setFamilies({name, QStringLiteral("Tahoma")}); }
 
 void WindowsPrinterService::set_font_size(float points) { font_.setPointSizeF(points); }
 
