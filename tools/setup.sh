@@ -2,10 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that are missing. Asks apt only for what is
 # missing, so it is quick when all is there.
-# Usage: tools/setup.sh [--package] [--tests]
+# Usage: tools/setup.sh [--package] [--tests] [--windows]
 #   (always)   what building and running the program need;
 #   --package  and what building its Debian package needs;
-#   --tests    and what its tests and benchmarks need.
+#   --tests    and what its tests and benchmarks need;
+#   --windows  what building for Windows needs, on Debian 13, Debian's source
+#              of Qt included (with --tests: Wine and what the checks under it need).
 set -euo pipefail
 
 packages=(
@@ -14,10 +16,15 @@ packages=(
   fonts-liberation fonts-comic-neue
 )
 packaging=(dpkg-dev file)
+windows=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-translations-l10n dpkg-dev nsis)
+windows_tests=(googletest wine wine64 fonts-wine xvfb xdotool locales cups-daemon cups-client cups-filters ghostscript poppler-utils)
+for_windows=false for_tests=false
 for option in "$@"; do
   case "$option" in
+    --windows) for_windows=true ;;
     --package) packages+=("${packaging[@]}") ;;
     --tests)
+      for_tests=true
       packages+=("${packaging[@]}"
         libgtest-dev libbenchmark-dev clang libclang-rt-dev
         cups-daemon cups-client cups-filters poppler-utils mount
@@ -25,11 +32,30 @@ for option in "$@"; do
         xvfb openbox xdotool dbus-daemon at-spi2-core orca speech-dispatcher)
       ;;
     *)
-      echo "usage: tools/setup.sh [--package] [--tests]" >&2
+      echo "usage: tools/setup.sh [--package] [--tests] [--windows]" >&2
       exit 2
       ;;
   esac
 done
+
+if $for_windows; then
+  packages=("${windows[@]}")
+  if $for_tests; then packages+=("${windows_tests[@]}"); fi
+fi
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo=(sudo)
+fi
+
+# The Windows build compiles Debian's own Qt source, which apt fetches only
+# with a deb-src line.
+source_list=/etc/apt/sources.list.d/zarandola-qt-source.sources
+if $for_windows && [ ! -f "$source_list" ]; then
+  printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: trixie' 'Components: main' \
+    'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' | "${sudo[@]}" tee "$source_list" >/dev/null
+  "${sudo[@]}" apt-get update -qq
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -39,10 +65,6 @@ if ((${#missing[@]} == 0)); then
   exit 0
 fi
 
-sudo=()
-if [ "$(id -u)" -ne 0 ]; then
-  sudo=(sudo)
-fi
 echo "Installing: ${missing[*]}"
 "${sudo[@]}" apt-get update -qq
 # As apt does for a person, the downloaded archives are not kept.
