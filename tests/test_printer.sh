@@ -62,6 +62,8 @@ DefaultAuthType None
 CONF
 # Started by root, the scheduler hands its filters to the lp user, who must reach the spool.
 chmod 755 "$dir"
+# Its filters write their temporary files there: a PostScript job goes through two.
+chmod 1777 "$dir/tmp"
 
 cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" &
 echo $! > "$dir/cupsd.pid"

@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Checks the Windows build under Wine, in a Wine prefix, an X display and a
+# private CUPS scheduler of its own:
+#   - the unit tests, cross-built, pass (and the benchmark's figures are shown);
+#   - the installer installs silently under Program Files, with a Start-menu
+#     entry and an entry in the list of installed programs;
+#   - the installed program, started in Spanish and in English, and once with
+#     separators of the user's own, takes a count, simulates and prints: the
+#     page arrives as one PDF page whose figures follow the user's format;
+#     "Terminar", closing the window and the user logging off each end it
+#     with status 0;
+#   - the uninstaller leaves nothing of the program.
+# Usage: tests/windows/check_under_wine.sh BUILD_DIR QT_PREFIX
+set -euo pipefail
+build=$(cd "$1" && pwd)
+qt=$2
+tests=$(cd "$(dirname "$0")/.." && pwd)
+
+work=$(mktemp -d /tmp/zarandola-wine.XXXXXX)
+chmod 755 "$work"  # the scheduler hands its filters to the lp user
+xvfb=""
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  "$tests/test_printer.sh" stop "$work/printer"
+  if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
+}
+
+export WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all
+# No .NET or HTML engine: Wine would offer to download them.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# The locales the program is tried in, built here so that no root is needed.
+export LOCPATH=$work/locales
+mkdir -p "$LOCPATH"
+for locale in es_ES en_US; do localedef -i "$locale" -f UTF-8 "$LOCPATH/$locale.UTF-8" 2>/dev/null || true; done
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
+
+"$tests/test_printer.sh" start "$work/printer" >/dev/null
+export CUPS_SERVER=$work/printer/cups.sock
+wineboot --init 2>/dev/null
+wineserver --wait
+
+echo "== the unit tests under Wine"
+runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+export WINEPATH="$qt/bin;$runtime;/usr/x86_64-w64-mingw32/lib"
+ctest --test-dir "$build" -L unit -j "$(nproc)" --output-on-failure | tail -3
+[ "${PIPESTATUS[0]}" -eq 0 ] || fail "unit tests"
+echo "== the simulation's benchmark under Wine (for the record, not checked)"
+wine "$build/bench/simulation_bench.exe" --benchmark_filter='BM_run_simulation/1000000' --benchmark_repetitions=3 \
+  --benchmark_report_aggregates_only=true | grep median || true
+unset WINEPATH
+
+echo "== silent install"
+installer=$(ls "$build"/package/zarandola-*-win64.exe)
+wine "$installer" /S
+wineserver --wait
+program_files=$WINEPREFIX/drive_c/Program\ Files/Zarandola
+[ -f "$program_files/zarandola.exe" ] || fail "no zarandola.exe under Program Files"
+ls "$WINEPREFIX"/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Zarandola/Zarandola.lnk >/dev/null ||
+  fail "no Start-menu entry"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zarandola'
+wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1 || fail "not in the list of installed programs"
+
+# Starts the installed program in a locale, types the count, simulates, prints
+# and ends it in the given way; the page must come, and the end status be 0.
+page=$work/printer/out/page.pdf
+run_and_print() {
+  local locale=$1 count=$2 ending=$3
+  rm -f "$page"
+  LANG=$locale LC_ALL=$locale wine "C:\\Program Files\\Zarandola\\zarandola.exe" &
+  local program=$!
+  local window
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Zarandola$' | head -1)
+  [ -n "$window" ] || fail "no window in $locale"
+  xdotool windowactivate --sync "$window" 2>/dev/null || true
+  sleep 1
+  xdotool type --delay 50 "$count"
+  xdotool key --delay 200 alt+s alt+i
+  # The page is whole once the queue holds no unfinished job.
+  for _ in $(seq 300); do
+    [ -s "$page" ] && [ -z "$(lpstat -W not-completed -o)" ] && break
+    sleep 0.1
+  done
+  case "$ending" in
+    terminar) xdotool key alt+t ;;                    # "Terminar"
+    close) xdotool key alt+F4 ;;                      # the window closed
+    log-off) wineboot --end-session 2>/dev/null ;;    # the user logging off
+  esac
+  for _ in $(seq 300); do
+    kill -0 "$program" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$program" 2>/dev/null && fail "the program did not end in $locale ($ending)"
+  local status=0
+  wait "$program" || status=$?
+  [ "$status" -eq 0 ] || fail "the program ended with status $status in $locale ($ending)"
+  [ -s "$page" ] || fail "no page printed in $locale"
+  [ "$(pdfinfo "$page" | awk '/^Pages:/ { print $2 }')" = 1 ] || fail "not one page in $locale"
+  pdftotext -layout "$page" -
+}
+
+# The page of a run of 20000 trials, in the format of the given separators:
+# the count, the average prize the run gave and the theory.
+check_page() {
+  local text=$1 what=$2 decimal=$3 thousands=$4
+  local pattern
+  for pattern in "LAS RULETAS ZARANDOLA" "REALIZAR 20${thousands}000 VECES" \
+    "El premio medio ha sido de [0-9]+${decimal}[0-9]{2} pesetas" "dos limones es 2${decimal}78%"; do
+    grep -qE -- "$pattern" <<<"$text" || fail "$what: nothing on the page matches «$pattern»:"$'\n'"$text"
+  done
+}
+
+echo "== Spanish: count, simulation and page"
+text=$(run_and_print es_ES.UTF-8 20000 terminar)
+check_page "$text" Spanish , '\.'
+echo "== English"
+text=$(run_and_print en_US.UTF-8 20000 close)
+check_page "$text" English '\.' ,
+echo "== separators of the user's own"
+# Set, as in Windows' settings, for the locale the program then runs in: Wine
+# drops them when it finds the locale changed.
+for setting in "sDecimal '" "sThousand _"; do
+  LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 wine reg add 'HKCU\Control Panel\International' /v "${setting% *}" \
+    /d "${setting#* }" /f >/dev/null 2>&1
+done
+text=$(run_and_print es_ES.UTF-8 20000 log-off)
+check_page "$text" "custom separators" "'" _
+
+echo "== uninstall"
+wine "$program_files/Uninstall.exe" /S
+wineserver --wait
+# Nothing of the program may be left; the test queue's driver file is Wine's own.
+queue_driver="$(lpstat -d | sed 's/.*: //').ppd"
+left=$(find "$WINEPREFIX/drive_c" -iname '*zarandola*' -not -name "$queue_driver")
+[ -z "$left" ] || fail "the uninstaller left: $left"
+if wine reg query "$uninstall_key" >/dev/null 2>&1; then fail "still in the list of installed programs"; fi
+echo "Under Wine: all checks passed."
