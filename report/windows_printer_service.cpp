@@ -28,12 +28,12 @@ class PrintEngineComplaints {
   PrintEngineComplaints(const PrintEngineComplaints&) = delete;
   PrintEngineComplaints& operator=(const PrintEngineComplaints&) = delete;
 
-  bool any() const { return !complaints_.isEmpty(); }
+  bool any() const { return any_; }
 
  private:
   static void take(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (current_ && message.startsWith(QLatin1String("QWin32PrintEngine::"))) {
-      current_->complaints_ << message;
+      current_->any_ = true;
       return;
     }
     if (current_ && current_->before_) current_->before_(type, context, message);
@@ -41,7 +41,7 @@ class PrintEngineComplaints {
 
   static inline PrintEngineComplaints* current_ = nullptr;
   QtMessageHandler before_;
-  QStringList complaints_;
+  bool any_ = false;
 };
 
 }  // namespace
@@ -62,12 +62,12 @@ void WindowsPrinterService::begin_document_if_needed() {
 
 void WindowsPrinterService::print_blank_line() {
   begin_document_if_needed();
-  lines_.push_back({font_, 0, {}, true});
+  lines_.push_back({font_, 0, {}});
 }
 
 void WindowsPrinterService::print_line(int indent, const QStringList& items) {
   begin_document_if_needed();
-  lines_.push_back({font_, indent, items.join(QString()), false});
+  lines_.push_back({font_, indent, items.join(QString())});
 }
 
 SentPage WindowsPrinterService::end_document() {
@@ -82,12 +82,7 @@ SentPage WindowsPrinterService::end_document() {
   PageLines page;
   if (!page.begin(printer))
     raise(ErrorKind::Printer, QStringLiteral("La impresora «%1» no ha aceptado el documento.").arg(sent.printer));
-  for (const Line& line : lines) {
-    if (line.blank)
-      page.blank_line(line.font);
-    else
-      page.text_line(line.font, line.indent, line.text);
-  }
+  for (const Line& line : lines) page.text_line(line.font, line.indent, line.text);
   if (!page.finish() || complaints.any() || printer.printerState() == QPrinter::Error)
     raise(ErrorKind::Printer, QStringLiteral("La impresora «%1» no ha aceptado la página.").arg(sent.printer));
   return sent;

@@ -23,11 +23,10 @@ class WindowsPrinterService final : public PrinterService {
   void cancel_document() noexcept override;
 
  private:
-  struct Line {
+  struct Line {  // a blank line has no text
     QFont font;
     int indent;
     QString text;
-    bool blank;
   };
 
   void begin_document_if_needed();
