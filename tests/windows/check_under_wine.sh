@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Windows build under Wine, in a Wine prefix, an X display and a
 # private CUPS scheduler of its own:
-#   - the unit tests, cross-built, pass (and the benchmark's figures are shown);
+#   - the unit tests and the printer's test, cross-built, pass (and the
+#     benchmark's figures are shown);
 #   - the installer installs silently under Program Files, with a Start-menu
 #     entry and an entry in the list of installed programs;
 #   - the installed program, started in Spanish and in English, and once with
@@ -10,7 +11,8 @@
 #     page arrives as one PDF page whose figures follow the user's format;
 #     "Terminar", closing the window and the user logging off each end it
 #     with status 0;
-#   - the uninstaller leaves nothing of the program.
+#   - the uninstaller leaves nothing of the program;
+#   - the Windows printer tells a refused page, and that there is no printer.
 # Usage: tests/windows/check_under_wine.sh BUILD_DIR QT_PREFIX
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -51,15 +53,28 @@ export CUPS_SERVER=$work/printer/cups.sock
 wineboot --init 2>/dev/null
 wineserver --wait
 
-echo "== the unit tests under Wine"
+echo "== the unit tests and the printer's test under Wine"
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
-export WINEPATH="$qt/bin;$runtime;/usr/x86_64-w64-mingw32/lib"
-ctest --test-dir "$build" -L unit -j "$(nproc)" --output-on-failure | tail -3
+# The libraries of the build's own programs; the installed program has its own.
+libraries="$qt/bin;$runtime;/usr/x86_64-w64-mingw32/lib"
+page=$work/printer/out/page.pdf
+WINEPATH=$libraries ZARANDOLA_TEST_PAGE=$page QT_PLUGIN_PATH=$qt/plugins \
+  ctest --test-dir "$build" -L 'unit|print' -j "$(nproc)" --output-on-failure | tail -4
 [ "${PIPESTATUS[0]}" -eq 0 ] || fail "unit tests"
+
+# Runs one of the printer's tests that need the queue changed first.
+run_printer_test() {
+  WINEPATH=$libraries wine "$build/tests/windows_print_tests.exe" --gtest_also_run_disabled_tests --gtest_filter="*.DISABLED_$1" \
+    >"$work/printer_test.log" 2>&1 </dev/null || fail "$1:"$'\n'"$(cat "$work/printer_test.log")"
+}
+queue=$(lpstat -d | sed 's/.*: //')
+echo "== the queue refusing the page (Wine takes about 45 s to give up)"
+cupsreject "$queue"
+run_printer_test TellsWhenTheQueueRefusesThePage
+cupsaccept "$queue"
 echo "== the simulation's benchmark under Wine (for the record, not checked)"
-wine "$build/bench/simulation_bench.exe" --benchmark_filter='BM_run_simulation/1000000' --benchmark_repetitions=3 \
-  --benchmark_report_aggregates_only=true | grep median || true
-unset WINEPATH
+WINEPATH=$libraries wine "$build/bench/simulation_bench.exe" --benchmark_filter='BM_run_simulation/1000000' \
+  --benchmark_repetitions=3 --benchmark_report_aggregates_only=true | grep median || true
 
 echo "== silent install"
 installer=$(ls "$build"/package/zarandola-*-win64.exe)
@@ -74,7 +89,6 @@ wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1 || fail "not 
 
 # Starts the installed program in a locale, types the count, simulates, prints
 # and ends it in the given way; the page must come, and the end status be 0.
-page=$work/printer/out/page.pdf
 run_and_print() {
   local locale=$1 count=$2 ending=$3
   rm -f "$page"
@@ -141,8 +155,12 @@ echo "== uninstall"
 wine "$program_files/Uninstall.exe" /S
 wineserver --wait
 # Nothing of the program may be left; the test queue's driver file is Wine's own.
-queue_driver="$(lpstat -d | sed 's/.*: //').ppd"
+queue_driver="$queue.ppd"
 left=$(find "$WINEPREFIX/drive_c" -iname '*zarandola*' -not -name "$queue_driver")
 [ -z "$left" ] || fail "the uninstaller left: $left"
 if wine reg query "$uninstall_key" >/dev/null 2>&1; then fail "still in the list of installed programs"; fi
+
+echo "== no printer at all"
+lpadmin -x "$queue"
+run_printer_test TellsWhenThereIsNoDefaultPrinter
 echo "Under Wine: all checks passed."
