@@ -7,6 +7,10 @@
 #include <QProcess>
 #include <limits>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #include "core/game_model.h"
 #include "error_kind_of.h"
 
@@ -154,6 +158,34 @@ TEST(RegionalSettings, FollowTheNumericSettingAloneAndFallBackToSpanish) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(separators_with(c.environment), c.separators) << c.environment.join(u' ').toStdString();
+}
+#else
+// The separators read once the user has set these in the regional format;
+// the user's own are put back afterwards.
+QString separators_with(const wchar_t* decimal, const wchar_t* thousands) {
+  wchar_t own_decimal[LOCALE_NAME_MAX_LENGTH] = {};
+  wchar_t own_thousands[LOCALE_NAME_MAX_LENGTH] = {};
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, own_decimal, LOCALE_NAME_MAX_LENGTH);
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, own_thousands, LOCALE_NAME_MAX_LENGTH);
+  EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal));
+  EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, thousands));
+  const RegionalSettings settings = RegionalSettings::system();
+  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, own_decimal);
+  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, own_thousands);
+  return QString(settings.decimal_separator) + settings.group_separator;
+}
+
+TEST(RegionalSettings, TakeTheFirstCharacterOfTheUsersOwnAndSpanishForNone) {
+  const struct {
+    const wchar_t* decimal;
+    const wchar_t* thousands;
+    const char* separators;
+  } cases[] = {
+      {L"'", L"_", "'_"},
+      {L"'x", L"_y", "'_"},
+      {L"", L"", ",."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(separators_with(c.decimal, c.thousands), c.separators) << c.separators;
 }
 #endif
 
