@@ -67,7 +67,7 @@ void declare_desktop_identity() {
 
 // The window's faces are not on Linux: Liberation Sans has the metrics of the
 // usual sans-serif face of those platforms, and Comic Neue is drawn after the
-// comic face, so each stands in at the same size and weight.
+// comic face, so each stands in at the same size and weight. Windows has them.
 void install_font_substitutes() {
 #ifndef Q_OS_WIN
   QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
