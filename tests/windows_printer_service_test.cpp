@@ -46,7 +46,6 @@ TEST(WindowsPrinterService, SendsAWholePageAndNothingOfACancelledDocument) {
 
   const SentPage sent = print_page(report_page({{QStringLiteral("20")}, {}}), printer);
   EXPECT_EQ(sent.printer, QPrinterInfo::defaultPrinterName());
-  EXPECT_TRUE(page_arrives_within(30000));
 }
 
 // The error the report of 20 trials ends in, if any.

@@ -18,6 +18,8 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 qt=$2
 tests=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=SCRIPTDIR/whole_page.sh
+source "$tests/windows/whole_page.sh"
 
 work=$(mktemp -d /tmp/zarandola-wine.XXXXXX)
 chmod 755 "$work"  # the scheduler hands its filters to the lp user
@@ -101,11 +103,7 @@ run_and_print() {
   sleep 1
   xdotool type --delay 50 "$count"
   xdotool key --delay 200 alt+s alt+i
-  # The page is whole once the queue holds no unfinished job.
-  for _ in $(seq 300); do
-    [ -s "$page" ] && [ -z "$(lpstat -W not-completed -o)" ] && break
-    sleep 0.1
-  done
+  wait_for_whole_page "$page"
   case "$ending" in
     terminar) xdotool key alt+t ;;                    # "Terminar"
     close) xdotool key alt+F4 ;;                      # the window closed
