@@ -6,7 +6,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <utility>
 
@@ -37,13 +36,12 @@ QString last_cups_error() {
 }
 
 // The default printer that the user's environment names, read as libcups
-// reads it before it asks the print system; empty when none is named.
+// reads it before it asks the print system: LPDEST, else PRINTER unless it is
+// the traditional "lp"; empty when none is named.
 QString printer_named_by_environment() {
-  for (const char* variable : {"LPDEST", "PRINTER"}) {
-    const char* name = std::getenv(variable);
-    if (name && *name && std::strcmp(name, "lp") != 0) return QString::fromLocal8Bit(name);
-  }
-  return {};
+  if (qEnvironmentVariableIsSet("LPDEST")) return qEnvironmentVariable("LPDEST");
+  const QString printer = qEnvironmentVariable("PRINTER");
+  return printer == u"lp" ? QString() : printer;
 }
 
 }  // namespace

@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QLocalServer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -21,6 +21,7 @@
 #include <cmath>
 #include <csignal>
 #include <optional>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -339,22 +340,76 @@ TEST_F(PrintServiceDown, ImprimirSaysSoAtOnceAndTheProgramGoesOn) {
   expect_simular_works();
 }
 
-// A print service that takes the connection and never answers.
-class SilentPrintService : public RealWindow {
- protected:
-  SilentPrintService() {
-    // Never accepted while the window waits: the system queues the connection and nothing answers.
-    EXPECT_TRUE(server.listen(folder.filePath("cups.sock")));
-    qputenv("CUPS_SERVER", server.fullServerName().toLocal8Bit());
+// The message names the printer that libcups would have asked for: LPDEST's
+// before PRINTER's, and none for PRINTER's traditional "lp".
+TEST_F(PrintServiceDown, ImprimirNamesThePrinterAsLibcupsChoosesIt) {
+  for (const auto& [variable, named] : {std::pair{"LPDEST", " para imprimir en «lp»"}, std::pair{"PRINTER", ""}}) {
+    qputenv(variable, "lp");
+    const QString text = timed_imprimir().message.value().text;
+    qunsetenv("LPDEST");
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8("No se puede conectar con el servicio de impresión%1.\n").arg(named)))
+        << text.toStdString();
   }
-  QTemporaryDir folder;
-  QLocalServer server;
+  qputenv("PRINTER", "zarandola-test");
+}
+
+// A print service that answers its first requests, each with IPP's "not
+// found", and then never again.
+struct Silence {
+  const char* printer;  // PRINTER, or none
+  int answered;
 };
 
-TEST_F(SilentPrintService, ImprimirGivesUpWithinTwelveSecondsAndTheProgramGoesOn) {
+class SilentPrintService : public RealWindow, public ::testing::WithParamInterface<Silence> {
+ protected:
+  SilentPrintService() {
+    const QByteArray path = QFile::encodeName(folder.filePath("cups.sock"));
+    sockaddr_un address{.sun_family = AF_UNIX, .sun_path = {}};
+    path.toStdString().copy(address.sun_path, sizeof address.sun_path - 1);
+    EXPECT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    EXPECT_EQ(::listen(listener, 1), 0);
+    cupsSetServer(path.constData());  // libcups keeps the first server it was given
+    if (GetParam().printer) qputenv("PRINTER", GetParam().printer);
+    service = std::thread([this] { answer_then_fall_silent(); });
+  }
+  ~SilentPrintService() override {
+    qunsetenv("PRINTER");
+    cupsSetServer(nullptr);
+    ::shutdown(listener, SHUT_RDWR);  // wakes an accept that no client came to
+    service.join();
+    ::close(connection);
+    ::close(listener);
+  }
+
+  void answer_then_fall_silent() {
+    connection = ::accept(listener, nullptr, nullptr);
+    const QByteArray not_found = QByteArrayLiteral(
+        "HTTP/1.1 200 OK\r\nContent-Type: application/ipp\r\nContent-Length: 9\r\n\r\n\x02\x00\x04\x06\0\0\0\x01\x03");
+    for (int request = 0; request < GetParam().answered && read_header(); ++request)
+      EXPECT_EQ(::write(connection, not_found.constData(), not_found.size()), not_found.size());
+  }
+
+  // A request's body follows only when the service asks for it: an answer first refuses it.
+  bool read_header() const {
+    QByteArray header;
+    for (char byte; !header.endsWith("\r\n\r\n"); header.append(byte))
+      if (::read(connection, &byte, 1) != 1) return false;
+    return true;
+  }
+
+  QTemporaryDir folder;
+  const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  int connection = -1;
+  std::thread service;
+};
+
+TEST_P(SilentPrintService, ImprimirGivesUpWithinTwelveSecondsAndTheProgramGoesOn) {
   expect_imprimir_to_give_up("El servicio de impresión no ha respondido", 8500, 12000);
   expect_simular_works();
 }
+
+INSTANTIATE_TEST_SUITE_P(Silence, SilentPrintService,
+                         ::testing::Values(Silence{nullptr, 0}, Silence{"zarandola-test", 0}, Silence{nullptr, 1}));
 
 // A print service whose address takes no more connections: connecting hangs.
 class UnreachablePrintService : public RealWindow {
