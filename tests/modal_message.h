@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QMessageBox>
+#include <QScopedValueRollback>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -19,8 +23,11 @@ struct ModalMessage {
   QStringList buttons;
 };
 
+inline bool message_expected = false;
+
 // Runs the action and answers the message box that it opens, if any.
 inline std::optional<ModalMessage> message_from(const std::function<void()>& action) {
+  const QScopedValueRollback expected(message_expected, true);
   std::optional<ModalMessage> seen;
   QTimer::singleShot(0, [&] {
     if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
@@ -33,5 +40,18 @@ inline std::optional<ModalMessage> message_from(const std::function<void()>& act
   QCoreApplication::processEvents();
   return seen;
 }
+
+// Any other message box fails the test at once with its text, and is closed.
+class UnexpectedMessageBoxes : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* box = qobject_cast<QMessageBox*>(watched);
+    if (box && event->type() == QEvent::Show && !message_expected) {
+      ADD_FAILURE() << "an unexpected message box: " << box->text().toStdString();
+      QTimer::singleShot(0, box, &QMessageBox::reject);
+    }
+    return false;
+  }
+};
 
 }  // namespace zarandola::testing

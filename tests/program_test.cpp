@@ -67,6 +67,8 @@ struct CommandLineCase {
   int status;    // or still_running: the window is up, and SIGTERM ends it with 0
   QString out;   // the whole of stdout
   QString err;   // a part of stderr
+  // DISPLAY, where no X server answers
+  const char* x_display = nullptr;
 };
 
 constexpr int still_running = -1;
@@ -96,6 +98,13 @@ TEST(CommandLine, IsAnsweredLikeADebianProgramsOne) {
        "",
        QString::fromUtf8("zarandola: no se puede abrir la ventana: no hay ninguna pantalla a la que conectarse "
                          "(DISPLAY no está definida).\n")},
+      {"a display that does not answer",
+       {},
+       false,
+       1,
+       "",
+       QString::fromUtf8("zarandola: no se puede abrir la ventana: no se puede conectar con la pantalla «:97».\n"),
+       ":97"},
   };
   const QTemporaryDir runtime_dir;  // as a desktop session gives, or Qt warns of its absence
   for (const CommandLineCase& row : cases) {
@@ -105,6 +114,7 @@ TEST(CommandLine, IsAnsweredLikeADebianProgramsOne) {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
     environment.insert("XDG_RUNTIME_DIR", runtime_dir.path());
     if (row.display) environment.insert("QT_QPA_PLATFORM", "offscreen");
+    if (row.x_display) environment.insert("DISPLAY", row.x_display);
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(PROGRAM), row.arguments);
     if (row.status == still_running) {

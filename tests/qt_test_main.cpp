@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include "modal_message.h"
 #include "ui/application.h"
 
 int main(int argc, char* argv[]) {
@@ -12,6 +13,8 @@ int main(int argc, char* argv[]) {
   qputenv("LC_ALL", "es_ES.UTF-8");
   QApplication app(argc, argv);
   zarandola::prepare_application(app);
+  zarandola::testing::UnexpectedMessageBoxes unexpected;
+  app.installEventFilter(&unexpected);
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QString>
 #include <QStringList>
 #include <limits>
@@ -32,9 +34,12 @@ class RecordingPrinter final : public PrinterService {
   std::size_t refuse_from = std::numeric_limits<std::size_t>::max();  // an index into operations
   ErrorKind refusal = ErrorKind::Printer;
   bool stopped = false;
+  Qt::CursorShape cursor = Qt::ArrowCursor;  // the application's, at the last operation
 
  private:
   void record(const QString& operation) {
+    const QCursor* shown = QGuiApplication::overrideCursor();
+    cursor = shown ? shown->shape() : Qt::ArrowCursor;
     if (operations.size() >= refuse_from) throw RunTimeError(refusal, "La impresora se ha quedado sin papel.");
     operations.push_back(operation);
   }

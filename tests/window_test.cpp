@@ -157,17 +157,16 @@ TEST_F(WindowTest, EveryBoxAndButtonComesIntoViewWithTheFocus) {
   const auto in_view = [&](const QWidget* widget) {
     return window_.rect().contains(QRect(widget->mapTo(&window_, QPoint(0, 0)), widget->size()));
   };
+  // Enter, typed where the window opens, brings the answer line into view.
+  type_count("20");
+  QTest::keyClick(boxes().numexp, Qt::Key_Return);
+  EXPECT_TRUE(in_view(boxes().premed)) << "the answer is out of view";
   for (QWidget* widget : controls_of(window_)) {
     if (!qobject_cast<QLineEdit*>(widget) && !qobject_cast<QPushButton*>(widget)) continue;
     widget->setFocus();
     QCoreApplication::processEvents();
     EXPECT_TRUE(in_view(widget)) << widget->objectName().toStdString() << " is out of view";
   }
-  // Simular, pressed where it stands, brings the answer line into view.
-  type_count("20");
-  button("Simular")->setFocus();
-  QTest::keyClick(button("Simular"), Qt::Key_Space);
-  EXPECT_TRUE(in_view(boxes().premed)) << "the answer is out of view";
   if (window_.findChild<QScrollArea*>()) {
     EXPECT_EQ(window_.pos(), screen.topLeft()) << "the title bar may be off the screen";
   }
@@ -271,10 +270,15 @@ TEST_F(WindowTest, TabWalksTheFocusChainAndWrapsAround) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
   const TextBoxes& b = boxes();
   EXPECT_EQ(QApplication::focusWidget(), b.numexp);
+  type_count("20");
   std::vector<QWidget*> visited;
   for (int step = 0; step < 20; ++step) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    visited.push_back(QApplication::focusWidget());
+    QWidget* focus = visited.emplace_back(QApplication::focusWidget());
+    EXPECT_NE(QAccessible::queryAccessibleInterface(focus)->text(QAccessible::Name), "") << "a tab stop without a name";
+    // A new count typed after Tab replaces the old one; a figure is read, not replaced.
+    const auto* box = qobject_cast<QLineEdit*>(focus);
+    EXPECT_TRUE(!box || box->hasSelectedText() == (box == b.numexp)) << focus->objectName().toStdString();
   }
   const std::vector<QWidget*> expected{
       control("Picture1"), button("Simular"),  button("Borrar"),   b.limon,   b.limonp, b.limont, b.manzana, b.manzanap,
@@ -318,6 +322,8 @@ TEST_F(WindowTest, ImprimirPrintsTheFieldsAsTheyStandAtTheClick) {
   EXPECT_EQ(printer_.operations[12], "20 |Se obtiene premio con las cerezas |siete| veces, el |25,00|%|");
   EXPECT_EQ(printer_.operations[15], "20 |El premio medio ha sido de |70,00| pesetas|");
   EXPECT_EQ(texts_of(window_), before);
+  EXPECT_EQ(printer_.cursor, Qt::WaitCursor) << "no sign of work while the page is sent";
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // Each cause of a failed print has advice of its own.
@@ -344,6 +350,8 @@ TEST_F(WindowTest, AFailedPrintShowsItsReasonAndAdviceAndTheProgramGoesOn) {
     EXPECT_EQ(message->title, "Zarandola");
     EXPECT_TRUE(message->text.contains("sin papel")) << message->text.toStdString();
     EXPECT_TRUE(message->text.contains(failure.advice_part)) << message->text.toStdString();
+    EXPECT_EQ(printer_.cursor, Qt::WaitCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "still busy after the failure";
   }
   printer_.refuse_from = std::numeric_limits<std::size_t>::max();
   button("Simular")->click();
