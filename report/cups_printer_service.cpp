@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "errors/run_time_error.h"
+#include "report/faces.h"
 #include "report/pdf_page.h"
 
 namespace zarandola {
@@ -135,7 +136,7 @@ CupsPrinterService::CupsPrinterService(CupsDocumentCalls calls) : calls_(std::mo
 
 CupsPrinterService::~CupsPrinterService() { cancel_document(); }
 
-void CupsPrinterService::set_font_name(const QString& name) { font_.setFamily(name); }
+void CupsPrinterService::set_font_name(const QString& name) { font_.setFamily(drawn_face(name)); }
 
 void CupsPrinterService::set_font_size(float points) { font_.setPointSizeF(points); }
 

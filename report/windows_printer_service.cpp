@@ -46,9 +46,11 @@ class PrintEngineComplaints {
 
 }  // namespace
 
-// Without the face, the system's own fallback may be one that Windows printing
-// cannot embed, an OpenType CFF face: under Wine the page came out blank.
-// Tahoma, TrueType on every Windows and in Wine, comes next instead.
+// The page keeps the face it names, which every Windows has, rather than the
+// stand-in that the window is drawn in: under Wine a page in a face that the
+// program loads itself comes out blank, as one does in an OpenType CFF face,
+// which the system may fall back on. Tahoma, TrueType on every Windows and in
+// Wine, comes next instead.
 void WindowsPrinterService::set_font_name(const QString& name) { font_.setFamilies({name, QStringLiteral("Tahoma")}); }
 
 void WindowsPrinterService::set_font_size(float points) { font_.setPointSizeF(points); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "pdf_text.h"
+#include "report/faces.h"
 
 namespace zarandola {
 namespace {
@@ -27,7 +28,7 @@ std::vector<PrintedLine> page_drawn_with(const QMarginsF& margins,
                                          const std::vector<IndentedText>& lines = {{0, "LAS RULETAS ZARANDOLA"}}) {
   PdfPage page(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Point), 1200);
   EXPECT_TRUE(page.is_open());
-  QFont font("Comic Sans MS");
+  QFont font(drawn_face("Comic Sans MS"));
   font.setPointSizeF(14);
   for (const IndentedText& line : lines) page.lines().text_line(font, line.indent, line.text);
   const QTemporaryDir folder;

@@ -6,8 +6,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QFont>
-#include <QFontInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -42,8 +40,6 @@ TEST_P(Program, StartsWithEverythingSetUpAndEndsWithStatusZeroOnTheSignal) {
 
   EXPECT_TRUE(seen.window_shown);
   EXPECT_EQ(seen.ok_button.toStdString(), "Aceptar") << "Qt's own texts are not in Spanish";
-  EXPECT_EQ(QFontInfo(QFont("MS Sans Serif")).family().toStdString(), "Liberation Sans");
-  EXPECT_EQ(QFontInfo(QFont("Comic Sans MS")).family().toStdString(), "Comic Neue");
 
   // A dock ties the window to its launcher and icon by these two names.
   QFile desktop_file(QStringLiteral(DESKTOP_FILE));

@@ -9,7 +9,9 @@
 #include "ui/application.h"
 
 int main(int argc, char* argv[]) {
+#ifndef Q_OS_WIN  // which has only its own platform, under Wine on a display of the checks
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
   qputenv("LC_ALL", "es_ES.UTF-8");
   QApplication app(argc, argv);
   zarandola::prepare_application(app);

@@ -34,6 +34,7 @@
 namespace zarandola {
 namespace {
 
+using testing::controls_of;
 using testing::message_from;
 using testing::RecordingPrinter;
 using testing::results_of;
@@ -54,14 +55,6 @@ const SimulationResults worked_example{.limon = "01",
                                        .nopret = "61,11",
                                        .premed = "70,00",
                                        .espemat = "61,11"};
-
-// The controls that the window builds from its layout, without Qt's own inner widgets.
-std::vector<QWidget*> controls_of(const QWidget& window) {
-  std::vector<QWidget*> controls;
-  for (QWidget* widget : window.findChildren<QWidget*>())
-    if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_")) controls.push_back(widget);
-  return controls;
-}
 
 // Twenty trials: one lemon pair, two apple pairs, five cherry pairs and twelve without a prize.
 std::vector<float> twenty_trials_script() {
@@ -112,38 +105,6 @@ TEST_F(WindowTest, HasTheFortyOneControls) {
   EXPECT_FALSE(window_.windowIcon().isNull());
 }
 
-TEST_F(WindowTest, EveryControlLiesInsideItsContainerAndNoCaptionIsClipped) {
-  for (QWidget* widget : controls_of(window_)) {
-    const std::string name = widget->objectName().toStdString();
-    EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry())) << name;
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-      EXPECT_LE(label->heightForWidth(label->width()), label->height()) << name << " needs more lines than it shows";
-    }
-    if (auto* push = qobject_cast<QPushButton*>(widget)) {
-      EXPECT_LT(push->fontMetrics().horizontalAdvance(push->text()), push->width() - 8) << name;
-    }
-  }
-  // No text box or button covers another, wherever its frame puts it.
-  std::vector<QWidget*> boxes_and_buttons;
-  for (QWidget* widget : controls_of(window_))
-    if (qobject_cast<QLineEdit*>(widget) || qobject_cast<QPushButton*>(widget)) boxes_and_buttons.push_back(widget);
-  ASSERT_EQ(boxes_and_buttons.size(), 19u);
-  const auto on_window = [&](const QWidget* w) { return QRect(w->mapTo(&window_, QPoint(0, 0)), w->size()); };
-  for (std::size_t i = 0; i < boxes_and_buttons.size(); ++i)
-    for (std::size_t j = i + 1; j < boxes_and_buttons.size(); ++j)
-      EXPECT_FALSE(on_window(boxes_and_buttons[i]).intersects(on_window(boxes_and_buttons[j])))
-          << boxes_and_buttons[i]->objectName().toStdString() << " overlaps "
-          << boxes_and_buttons[j]->objectName().toStdString();
-  // The prize table shows as three lines, one fruit a line.
-  auto* prizes = qobject_cast<QLabel*>(control("Label3"));
-  EXPECT_EQ(prizes->heightForWidth(prizes->width()), 3 * prizes->fontMetrics().lineSpacing());
-  // Single-line captions stay on one line.
-  for (const char* name : {"Label8", "Label9", "Label10", "Label11", "Label16", "Label17", "Label7", "Label19"}) {
-    auto* label = qobject_cast<QLabel*>(control(name));
-    EXPECT_EQ(label->heightForWidth(label->width()), label->fontMetrics().lineSpacing()) << name;
-  }
-}
-
 // Also run on a laptop screen of 1366 × 768 at 150 %, too small for the
 // window: the window then fits the screen, and the focus scrolls every box
 // and button into view.
@@ -183,34 +144,6 @@ TEST_F(WindowTest, ThePictureShowsWhenItHasTheFocus) {
   EXPECT_NE(picture->grab().toImage(), without_focus) << "no focus mark";
 }
 
-// WCAG's contrast ratio of two colours.
-double contrast(const QColor& first, const QColor& second) {
-  const auto luminance = [](const QColor& colour) {
-    const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
-  };
-  const double a = luminance(first);
-  const double b = luminance(second);
-  return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
-
-TEST(DarkTheme, EveryCaptionAndTheTrialCountStayReadable) {
-  const QPalette light = QApplication::palette();
-  QApplication::setPalette(QPalette(QColor(50, 50, 50)));  // a dark desktop theme's dialog
-  ScriptedRandomSource source({});
-  RecordingPrinter printer;
-  frmzarandola window(runner_on(source), printer);
-  QApplication::setPalette(light);
-  for (const QLabel* label : window.findChildren<QLabel*>()) {
-    SCOPED_TRACE(label->objectName().toStdString());
-    const bool large = label->font().pointSizeF() >= 14 && label->font().bold();
-    EXPECT_GE(contrast(label->palette().color(QPalette::WindowText), label->palette().color(QPalette::Window)),
-              large ? 3.0 : 4.5);
-  }
-  const QPalette count = window.text_boxes().numexp->palette();
-  EXPECT_GE(contrast(count.color(QPalette::Text), count.color(QPalette::Base)), 4.5);
-}
-
 TEST_F(WindowTest, CaptionsKeepTheirAccentsAndTrailingBlanks) {
   EXPECT_EQ(button("Simular")->text(), "&Simular");
   EXPECT_EQ(button("Borrar")->text(), "&Borrar");
@@ -248,7 +181,6 @@ TEST_F(WindowTest, ResultFieldsTitleAndHeadingsWearTheirColoursAndFonts) {
   EXPECT_EQ(numexp->palette().color(QPalette::Base), QApplication::palette(numexp).color(QPalette::Base));
   EXPECT_FALSE(numexp->font().bold());
   EXPECT_LT(b.espemat->font().pointSizeF(), b.premed->font().pointSizeF());
-  EXPECT_EQ(QFontInfo(numexp->font()).family(), "Liberation Sans");
   // The title and the headings, as a user sees them.
   struct Heading {
     const char* name;
@@ -257,12 +189,11 @@ TEST_F(WindowTest, ResultFieldsTitleAndHeadingsWearTheirColoursAndFonts) {
   for (const Heading& heading : {Heading{"Label1", 18}, Heading{"Label6", 9.75}, Heading{"Label12", 9.75},
                                  Heading{"Label13", 9.75}, Heading{"Label14", 9.75}}) {
     const QFont font = control(heading.name)->font();
-    EXPECT_EQ(font.family(), "MS Sans Serif") << heading.name;
+    EXPECT_EQ(QFontInfo(font).family(), "Liberation Sans") << heading.name;
     EXPECT_EQ(font.pointSizeF(), heading.points) << heading.name;
     EXPECT_TRUE(font.bold()) << heading.name;
   }
   EXPECT_EQ(control("Label1")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-  EXPECT_EQ(QFontInfo(control("Label19")->font()).family(), "Comic Neue");
 }
 
 TEST_F(WindowTest, TabWalksTheFocusChainAndWrapsAround) {

@@ -5,7 +5,9 @@
 
 #include <QLineEdit>
 #include <QString>
+#include <QWidget>
 #include <ostream>
+#include <vector>
 
 #include "ui/frmzarandola.h"
 #include "ui/text_boxes.h"
@@ -29,6 +31,14 @@ void PrintTo(const WindowFields<T>& fields, std::ostream* out) {
 }
 
 namespace testing {
+
+// The controls that the window builds from its layout, without Qt's own inner widgets.
+inline std::vector<QWidget*> controls_of(const QWidget& window) {
+  std::vector<QWidget*> controls;
+  for (QWidget* widget : window.findChildren<QWidget*>())
+    if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_")) controls.push_back(widget);
+  return controls;
+}
 
 inline WindowTexts texts_of(const frmzarandola& window) { return zarandola::texts_of(window.text_boxes()); }
 

@@ -90,6 +90,9 @@ mmdebstrap --quiet --variant=apt --include=ca-certificates trixie "$root"
 printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"  # no daemons started by packages
 chmod 755 "$root/usr/sbin/policy-rc.d"
 mkdir -p "$cache"
+# A mount point of its own, so that the checks may make mount namespaces inside.
+mount --bind "$root" "$root"
+mounted+=("$root")
 for mount_point in /proc /sys /dev /dev/pts "$source_dir" "$cache"; do
   mkdir -p "$root$mount_point"
   mount --bind "$mount_point" "$root$mount_point"

@@ -16,8 +16,10 @@ packages=(
   fonts-liberation fonts-comic-neue
 )
 packaging=(dpkg-dev file)
-windows=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-translations-l10n dpkg-dev nsis)
-windows_tests=(googletest wine wine64 fonts-wine xvfb xdotool locales cups-daemon cups-client cups-filters ghostscript poppler-utils)
+windows=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-translations-l10n dpkg-dev nsis
+  fonts-liberation fonts-comic-neue)
+windows_tests=(googletest wine wine64 fonts-wine xvfb xdotool locales cups-daemon cups-client cups-filters ghostscript poppler-utils
+  mount)
 for_windows=false for_tests=false
 for option in "$@"; do
   case "$option" in

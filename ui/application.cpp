@@ -3,10 +3,12 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QFont>
+#include <QDir>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSocketNotifier>
+#include <QStyleHints>
 #include <QTranslator>
 #include <memory>
 
@@ -65,13 +67,22 @@ void declare_desktop_identity() {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.zarandola.Zarandola"));
 }
 
-// The window's faces are not on Linux: Liberation Sans has the metrics of the
-// usual sans-serif face of those platforms, and Comic Neue is drawn after the
-// comic face, so each stands in at the same size and weight. Windows has them.
-void install_font_substitutes() {
-#ifndef Q_OS_WIN
-  QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-  QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+// Debian's packages bring the faces that the window and the page are drawn in
+// (drawn_face); on Windows they come in the program's own folder.
+void load_carried_faces() {
+#ifdef Q_OS_WIN
+  const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+  for (const QString& file : folder.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files))
+    QFontDatabase::addApplicationFont(folder.filePath(file));
+#endif
+}
+
+// The window's fixed colours were chosen for a light dialog: a desktop's dark
+// setting (Windows' "apps use the dark theme") would darken what Qt's styles
+// draw around them. Qt 6.8 lets a program ask for the light scheme.
+void keep_light_colour_scheme() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QGuiApplication::styleHints()->setColorScheme(Qt::ColorScheme::Light);
 #endif
 }
 
@@ -113,7 +124,8 @@ QStringList arguments_of(int argc, char** argv) {
 void prepare_application(QApplication& application) {
   install_spanish_qt_texts(application);
   declare_desktop_identity();
-  install_font_substitutes();
+  load_carried_faces();
+  keep_light_colour_scheme();
   install_accessible_faces();
   quit_on_termination_signals(application);
 }

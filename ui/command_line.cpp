@@ -5,6 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace zarandola {
 namespace {
 
@@ -20,7 +24,21 @@ const char* const help_text =
     "\n"
     "Admite también las opciones comunes de Qt, como -platform, -style o -reverse.\n";
 
-void print(std::FILE* stream, const QString& text) { std::fputs(text.toUtf8().constData(), stream); }
+void print(std::FILE* stream, const QString& text) {
+#ifdef Q_OS_WIN
+  // A program of the window subsystem starts without a console. Unless its
+  // output is redirected, the text goes to the console it was started from, as
+  // UTF-16, which shows the accents whatever the console's code page.
+  const DWORD handle_kind = stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE;
+  if (!GetStdHandle(handle_kind) && (AttachConsole(ATTACH_PARENT_PROCESS) || GetLastError() == ERROR_ACCESS_DENIED)) {
+    const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    WriteConsoleW(console, text.utf16(), static_cast<DWORD>(text.size()), nullptr, nullptr);
+    CloseHandle(console);
+    return;
+  }
+#endif
+  std::fputs(text.toUtf8().constData(), stream);
+}
 
 // Qt's own options are single words after one dash ("-reverse"): read as
 // letters, they would ask for help or the version.

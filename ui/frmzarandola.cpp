@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "errors/run_time_error.h"
+#include "report/faces.h"
 #include "report/printed_report.h"
 #include "ui/announcer.h"
 #include "ui/error_message.h"
@@ -40,7 +41,7 @@ using layout::ControlRow;
 using layout::twips_to_pixels;
 
 QFont font_of(const layout::FontStyle& style) {
-  QFont font(QString::fromUtf8(style.face));
+  QFont font(drawn_face(QString::fromUtf8(style.face)));
   font.setPointSizeF(style.points);
   font.setBold(style.bold);
   return font;

@@ -23,6 +23,13 @@ foreach(library libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   install(FILES ${path} DESTINATION .)
 endforeach()
 install(FILES LICENSE DESTINATION . RENAME LICENSE.txt)
+# The faces that the window is drawn in, which Windows lacks, with their licences.
+install(FILES /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf
+              /usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf
+              /usr/share/fonts/opentype/comic-neue/ComicNeue-Regular.otf DESTINATION fonts)
+foreach(package fonts-liberation fonts-comic-neue)
+  install(FILES /usr/share/doc/${package}/copyright DESTINATION fonts RENAME ${package}-copyright.txt)
+endforeach()
 # The stripping that CPack asks for reaches only our own targets: the other
 # libraries shed their symbols here, which halves the folder. Qt6Widgets.dll
 # comes without symbols, in a layout that strip refuses: it stays as it is.

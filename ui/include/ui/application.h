@@ -10,7 +10,8 @@ namespace zarandola {
 //   Spanish, like the rest of the program, whatever the system's language;
 // - the program's desktop identity, so that a dock or a task bar matches the
 //   window to its launcher and its icon;
-// - the faces that stand in for the window's and the page's, which Linux lacks;
+// - the faces that the window and the page are drawn in, where the system lacks them;
+// - the light colour scheme that the window was drawn for, whatever the desktop's;
 // - what a screen reader says: the answer of a run as a notification, and
 //   every figure of a text box whole;
 // - an end with status 0 when the session asks for it (SIGTERM, or SIGINT
