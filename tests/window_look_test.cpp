@@ -92,7 +92,7 @@ TEST(DarkTheme, EveryCaptionAndTheTrialCountStayReadable) {
   // Under Wine, the Windows checks turn on Windows' own dark setting instead.
   if (qEnvironmentVariable("ZARANDOLA_DESKTOP") != "dark") QApplication::setPalette(QPalette(QColor(50, 50, 50)));
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-  EXPECT_EQ(QGuiApplication::styleHints()->colorScheme(), Qt::ColorScheme::Light);
+  EXPECT_NE(QGuiApplication::styleHints()->colorScheme(), Qt::ColorScheme::Dark);
 #endif
   ScriptedRandomSource source({});
   RecordingPrinter printer;
