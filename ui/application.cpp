@@ -67,8 +67,8 @@ void declare_desktop_identity() {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.zarandola.Zarandola"));
 }
 
-// Debian's packages bring the faces that the window and the page are drawn in
-// (drawn_face); on Windows they come in the program's own folder.
+// Debian's packages bring the faces that the window is drawn in (drawn_face);
+// on Windows they come in the program's own folder.
 void load_carried_faces() {
 #ifdef Q_OS_WIN
   const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));

@@ -10,7 +10,7 @@ namespace zarandola {
 //   Spanish, like the rest of the program, whatever the system's language;
 // - the program's desktop identity, so that a dock or a task bar matches the
 //   window to its launcher and its icon;
-// - the faces that the window and the page are drawn in, where the system lacks them;
+// - the faces that the window is drawn in, where the system lacks them;
 // - the light colour scheme that the window was drawn for, whatever the desktop's;
 // - what a screen reader says: the answer of a run as a notification, and
 //   every figure of a text box whole;
