@@ -64,39 +64,6 @@ if [ "$(. /etc/os-release && echo "$VERSION_ID")" = 13 ]; then
   exit 0
 fi
 
-# Elsewhere: this script again, as root in a Debian 13 root that sees the clone
-# and the cache at the same paths.
-if [ "$(id -u)" -ne 0 ]; then
-  exec sudo ZARANDOLA_WINDOWS_CACHE="$cache" ZARANDOLA_OWNER="$(id -u):$(id -g)" "$0" "$@"
-fi
-command -v mmdebstrap >/dev/null || {
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends mmdebstrap >/dev/null
-}
-root=$(mktemp -d /tmp/zarandola-debian13.XXXXXX)
-mounted=()
-leave_root() {
-  local process mount_point
-  for process in /proc/[0-9]*; do
-    if [ "$(readlink "$process/root" 2>/dev/null)" = "$root" ]; then kill -9 "${process#/proc/}" 2>/dev/null || true; fi
-  done
-  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount -l "${mounted[i]}"; done
-  rm -rf --one-file-system "$root"
-  if [ -n "${ZARANDOLA_OWNER:-}" ]; then chown -R "$ZARANDOLA_OWNER" "$source_dir/build-windows" "$cache"; fi
-}
-trap leave_root EXIT
-echo "== a Debian 13 root for the Windows build" >&2
-mmdebstrap --quiet --variant=apt --include=ca-certificates trixie "$root"
-printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"  # no daemons started by packages
-chmod 755 "$root/usr/sbin/policy-rc.d"
-mkdir -p "$cache"
-# A mount point of its own, so that the checks may make mount namespaces inside.
-mount --bind "$root" "$root"
-mounted+=("$root")
-for mount_point in /proc /sys /dev /dev/pts "$source_dir" "$cache"; do
-  mkdir -p "$root$mount_point"
-  mount --bind "$mount_point" "$root$mount_point"
-  mounted+=("$root$mount_point")
-done
-chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-  LANG=C.UTF-8 ZARANDOLA_WINDOWS_CACHE="$cache" "$source_dir/tools/build_windows.sh" "$@"
+# Elsewhere: this script again, in a Debian 13 root.
+ZARANDOLA_WINDOWS_CACHE=$cache exec "$source_dir/tools/in_debian13.sh" ZARANDOLA_WINDOWS_CACHE build-windows \
+  "$source_dir/tools/build_windows.sh" "$@"
