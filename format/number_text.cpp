@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "format/number_text.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <string>
@@ -85,8 +87,17 @@ std::optional<double> to_double(const DecimalText& number) {
   const std::string ascii = (number.negative ? "-" : "") + (integer.empty() ? std::string("0") : integer) + "." +
                             number.fraction_digits + "0";
   double value = 0;
-  const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-  if (error == std::errc::result_out_of_range) {
+#ifdef __cpp_lib_to_chars
+  const bool out_of_range =
+      std::from_chars(ascii.data(), ascii.data() + ascii.size(), value).ec == std::errc::result_out_of_range;
+#else
+  // Emscripten's libc++ reads no floating point with from_chars; strtod
+  // reads the point of the C locale, which the program never leaves.
+  errno = 0;
+  value = std::strtod(ascii.c_str(), nullptr);
+  const bool out_of_range = errno == ERANGE;
+#endif
+  if (out_of_range) {
     // Out of range below 1 means too close to zero: that reads as zero.
     if (!integer.empty()) return std::nullopt;
     return number.negative ? -0.0 : 0.0;

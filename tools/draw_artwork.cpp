@@ -137,8 +137,9 @@ QImage wheels() {
 
 // --- The icon ---------------------------------------------------------------
 
-// The sizes that menus, docks and software centres look for.
-constexpr int icon_sizes[] = {16, 32, 48, 64, 128, 256};
+// The sizes that menus, docks and software centres look for, and the two
+// that a web app's manifest names.
+constexpr int icon_sizes[] = {16, 32, 48, 64, 128, 256, 192, 512};
 
 // A window seen slightly from the side: its far edge shorter than its near one.
 // Drawn on a grid of 32; the small sizes keep hard pixel edges, the larger

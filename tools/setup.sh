@@ -2,12 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that are missing. Asks apt only for what is
 # missing, so it is quick when all is there.
-# Usage: tools/setup.sh [--package] [--tests] [--windows]
+# Usage: tools/setup.sh [--package] [--tests] [--windows | --web]
 #   (always)   what building and running the program need;
 #   --package  and what building its Debian package needs;
 #   --tests    and what its tests and benchmarks need;
 #   --windows  what building for Windows needs, on Debian 13, Debian's source
-#              of Qt included (with --tests: Wine and what the checks under it need).
+#              of Qt included (with --tests: Wine and what the checks under it need);
+#   --web      what building for the browser needs, on Debian 13, Debian's source
+#              of Qt included (with --tests: the browsers and what drives them).
 set -euo pipefail
 
 packages=(
@@ -20,10 +22,14 @@ windows=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-translati
   fonts-liberation fonts-comic-neue)
 windows_tests=(googletest wine wine64 fonts-wine xvfb xdotool locales cups-daemon cups-client cups-filters ghostscript poppler-utils
   mount)
-for_windows=false for_tests=false
+web=(cmake ninja-build emscripten qt6-base-dev qt6-base-dev-tools qt6-translations-l10n dpkg-dev patch
+  fonts-liberation fonts-comic-neue brotli python3)
+web_tests=(chromium firefox-esr nodejs npm poppler-utils)
+for_windows=false for_web=false for_tests=false
 for option in "$@"; do
   case "$option" in
     --windows) for_windows=true ;;
+    --web) for_web=true ;;
     --package) packages+=("${packaging[@]}") ;;
     --tests)
       for_tests=true
@@ -34,7 +40,7 @@ for option in "$@"; do
         xvfb openbox xdotool dbus-daemon at-spi2-core orca speech-dispatcher)
       ;;
     *)
-      echo "usage: tools/setup.sh [--package] [--tests] [--windows]" >&2
+      echo "usage: tools/setup.sh [--package] [--tests] [--windows | --web]" >&2
       exit 2
       ;;
   esac
@@ -43,6 +49,9 @@ done
 if $for_windows; then
   packages=("${windows[@]}")
   if $for_tests; then packages+=("${windows_tests[@]}"); fi
+elif $for_web; then
+  packages=("${web[@]}")
+  if $for_tests; then packages+=("${web_tests[@]}"); fi
 fi
 
 sudo=()
@@ -50,10 +59,10 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo=(sudo)
 fi
 
-# The Windows build compiles Debian's own Qt source, which apt fetches only
-# with a deb-src line.
+# The Windows and web builds compile Debian's own Qt source, which apt fetches
+# only with a deb-src line.
 source_list=/etc/apt/sources.list.d/zarandola-qt-source.sources
-if $for_windows && [ ! -f "$source_list" ]; then
+if { $for_windows || $for_web; } && [ ! -f "$source_list" ]; then
   printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: trixie' 'Components: main' \
     'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' | "${sudo[@]}" tee "$source_list" >/dev/null
   "${sudo[@]}" apt-get update -qq

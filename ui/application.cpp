@@ -18,7 +18,9 @@
 #include "ui/frmzarandola.h"
 #include "ui/text_box.h"
 
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WASM)
+#include "report/web_printer_service.h"
+#elif defined(Q_OS_WIN)
 #include "report/windows_printer_service.h"
 #else
 #include <sys/socket.h>
@@ -32,7 +34,9 @@
 namespace zarandola {
 namespace {
 
-#ifdef Q_OS_WIN
+#if defined(Q_OS_WASM)
+using SystemPrinterService = WebPrinterService;
+#elif defined(Q_OS_WIN)
 using SystemPrinterService = WindowsPrinterService;
 #else
 using SystemPrinterService = CupsPrinterService;
@@ -47,11 +51,17 @@ void on_termination_signal(int) {
 }
 #endif
 
-// Without Qt's Spanish translation installed, its texts stay in English.
+// Without Qt's Spanish translation installed, its texts stay in English. In a
+// browser it is compiled in.
 void install_spanish_qt_texts(QCoreApplication& application) {
+#ifdef Q_OS_WASM
+  const QString folder = QStringLiteral(":/translations");
+#else
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#endif
   auto* translator = new QTranslator(&application);
   if (!translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                        folder)) {
     delete translator;
     return;
   }
@@ -67,14 +77,24 @@ void declare_desktop_identity() {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.zarandola.Zarandola"));
 }
 
-// Debian's packages bring the faces that the window is drawn in (drawn_face);
-// on Windows they come in the program's own folder.
+// Where the program carries the faces that the window is drawn in
+// (drawn_face): on Windows in its own folder, and in a browser, which gives
+// Qt no faces of the system, compiled in. Debian's packages bring them.
+QString carried_faces_folder() {
+#if defined(Q_OS_WASM)
+  return QStringLiteral(":/faces");
+#elif defined(Q_OS_WIN)
+  return QCoreApplication::applicationDirPath() + QStringLiteral("/fonts");
+#else
+  return {};
+#endif
+}
+
 void load_carried_faces() {
-#ifdef Q_OS_WIN
-  const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+  if (carried_faces_folder().isEmpty()) return;
+  const QDir folder(carried_faces_folder());
   for (const QString& file : folder.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files))
     QFontDatabase::addApplicationFont(folder.filePath(file));
-#endif
 }
 
 // The window's fixed colours were chosen for a light dialog: a desktop's dark
@@ -94,9 +114,9 @@ void install_accessible_faces() {
 }
 
 // Windows has no such signals: closing the session ends the program through
-// Qt, as closing the window does.
+// Qt, as closing the window does; nor has a browser.
 void quit_on_termination_signals([[maybe_unused]] QCoreApplication& application) {
-#ifndef Q_OS_WIN
+#if !defined(Q_OS_WIN) && !defined(Q_OS_WASM)
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_socket) != 0) return;
   auto* notifier = new QSocketNotifier(signal_socket[0], QSocketNotifier::Read, &application);
   QObject::connect(notifier, &QSocketNotifier::activated, &application, [] {
@@ -119,6 +139,13 @@ QStringList arguments_of(int argc, char** argv) {
   return arguments;
 }
 
+// The window and what it draws on.
+struct Program {
+  ClockRandomSource random_source;
+  SystemPrinterService printer;
+  frmzarandola window{runner_on(random_source), printer};
+};
+
 }  // namespace
 
 void prepare_application(QApplication& application) {
@@ -132,10 +159,14 @@ void prepare_application(QApplication& application) {
 
 int run_program(QApplication& application) {
   prepare_application(application);
-  ClockRandomSource random_source;
-  SystemPrinterService printer;
-  frmzarandola window(runner_on(random_source), printer);
-  window.show();
+#ifdef Q_OS_WASM
+  // In a browser exec() only starts the event loop, which runs on after main
+  // has unwound: the program lives as long as the page.
+  auto& program = *new Program;
+#else
+  Program program;
+#endif
+  program.window.show();
   return QApplication::exec();
 }
 
@@ -147,7 +178,11 @@ int start_program(int& argc, char** argv) {
     application = std::make_unique<QApplication>(argc, argv);  // takes Qt's own options out of argv
   }
   if (const auto status = refuse_unknown_arguments(arguments_of(argc, argv))) return *status;
+#ifdef Q_OS_WASM
+  return run_program(*application.release());  // as the program, for the page's life
+#else
   return run_program(*application);
+#endif
 }
 
 }  // namespace zarandola

@@ -27,6 +27,7 @@
 #include "ui/picture_box.h"
 #include "ui/simulate_command.h"
 #include "ui/text_box.h"
+#include "ui/web_page.h"
 #include "ui/window_layout.h"
 
 // The window's pictures are compiled into this library; a static library has to
@@ -197,10 +198,18 @@ void frmzarandola::run_command(void (frmzarandola::*command)()) {
 
 void frmzarandola::show_error(const RunTimeError& error) {
   announcer_->forget();
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Zarandola"), QString::fromUtf8(error.what()), QMessageBox::Ok,
-                  this);
-  box.setInformativeText(advice_for(error.kind()));
-  box.exec();
+  show_message(QMessageBox::Warning, QString::fromUtf8(error.what()), advice_for(error.kind()));
+}
+
+void frmzarandola::show_message(QMessageBox::Icon icon, const QString& text, const QString& advice) {
+  auto* box = new QMessageBox(icon, QStringLiteral("Zarandola"), text, QMessageBox::Ok, this);
+  box->setInformativeText(advice);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+#ifdef Q_OS_WASM
+  box->open();  // a browser's event loop cannot be nested: the box is modal without waiting here
+#else
+  box->exec();
+#endif
 }
 
 void frmzarandola::reject() { buttons_.Command2->click(); }
@@ -228,12 +237,15 @@ void frmzarandola::print_report() {
     return print_page(page, printer_);
   }();
   if (sent.waits_for_stopped_printer)
-    QMessageBox::information(this, QStringLiteral("Zarandola"),
-                             QStringLiteral("La página está en la cola de la impresora «%1», que está detenida: se "
-                                            "imprimirá cuando se vuelva a poner en marcha.")
-                                 .arg(sent.printer));
+    show_message(QMessageBox::Information,
+                 QStringLiteral("La página está en la cola de la impresora «%1», que está detenida: se "
+                                "imprimirá cuando se vuelva a poner en marcha.")
+                     .arg(sent.printer));
 }
 
-void frmzarandola::end_program() { QCoreApplication::quit(); }
+void frmzarandola::end_program() {
+  web_page::program_ended();  // a browser's tab stays open
+  QCoreApplication::quit();
+}
 
 }  // namespace zarandola

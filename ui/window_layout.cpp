@@ -21,7 +21,6 @@ const Colours theory{QColor(192, 0, 0), QColor(192, 192, 192)};
 
 constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
 constexpr Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
-constexpr Qt::Alignment right = Qt::AlignRight | Qt::AlignTop;
 constexpr Qt::Alignment none{};
 
 using enum ControlKind;

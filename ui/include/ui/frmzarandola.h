@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMessageBox>
 
 #include "core/simulation.h"
 #include "report/printer_service.h"
@@ -34,6 +35,7 @@ class frmzarandola : public QDialog {
   // Runs a command; an error it raises is shown to the user and the program goes on.
   void run_command(void (frmzarandola::*command)());
   void show_error(const RunTimeError& error);
+  void show_message(QMessageBox::Icon icon, const QString& text, const QString& advice = QString());
 
   void simulate();
   void clear();
