@@ -64,23 +64,26 @@
     },
   };
 
-  // The program's code, with the share of it downloaded on the progress bar.
-  async function fetchProgram() {
-    const response = await fetch("zarandola.wasm");
-    if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
-    const reader = response.body.getReader();
-    const chunks = [];
-    let received = 0;
-    for (;;) {
+  async function showProgress(download) {
+    const reader = download.getReader();
+    for (let received = 0; ;) {
       const { done, value } = await reader.read();
-      if (done) break;
-      chunks.push(value);
+      if (done) return;
       received += value.length;
       const share = Math.min(100, Math.floor((100 * received) / wasmBytes));
       progress.value = share;
       percentage.textContent = `${share} %`;
     }
-    return WebAssembly.compile(await new Blob(chunks).arrayBuffer());
+  }
+
+  // The program's code, compiled as it downloads, with the share of it
+  // downloaded on the progress bar.
+  async function fetchProgram() {
+    const response = await fetch("zarandola.wasm");
+    if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
+    const [counted, compiled] = response.body.tee();
+    showProgress(counted).catch(() => {});  // a failed download fails the compilation too
+    return WebAssembly.compileStreaming(new Response(compiled, { headers: { "Content-Type": "application/wasm" } }));
   }
 
   async function start() {
