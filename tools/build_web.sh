@@ -7,7 +7,8 @@
 # release, in a fresh Debian 13 root made with mmdebstrap, which needs root
 # (sudo).
 # Usage: tools/build_web.sh [--tests]
-#   --tests  also the site checked in headless Chromium and Firefox.
+#   --tests  also the unit tests, run under node, and the site checked in
+#            headless Chromium and Firefox.
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 cache=${ZARANDOLA_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/zarandola-web}
@@ -27,16 +28,20 @@ build_here() {
   if $tests; then setup+=(--tests); fi
   tools/setup.sh "${setup[@]}"
   mkdir -p "$cache"
-  local qt
+  local qt options=()
+  if $tests; then options=(-DZARANDOLA_BUILD_TESTS=ON); fi
   qt=$(packaging/web/build_qt.sh "$cache" | tail -1)
   # Debian's Qt leaves its static plugins out unless asked: the browser's platform is one.
   EMSDK=$qt/emsdk "$qt/bin/qt-cmake" -S . -B build-web -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF >/dev/null
+    -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF "${options[@]}" >/dev/null
   EMSDK=$qt/emsdk cmake --build build-web -j "$(nproc)"
   local wasm=build-web/site/zarandola.wasm
   echo "build-web/site: $(du -sh build-web/site | cut -f1); zarandola.wasm with brotli:" \
     "$(brotli -c "$wasm" | wc -c | numfmt --to=iec) of $(stat -c %s "$wasm" | numfmt --to=iec)"
-  if $tests; then tests/web/check_in_browsers.sh build-web/site "$cache/npm"; fi
+  if $tests; then
+    ctest --test-dir build-web -L unit -j "$(nproc)" --output-on-failure | tail -6  # fails the script when a test fails
+    tests/web/check_in_browsers.sh build-web/site "$cache/npm"
+  fi
 }
 
 # shellcheck source=/dev/null

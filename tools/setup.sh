@@ -24,7 +24,7 @@ windows_tests=(googletest wine wine64 fonts-wine xvfb xdotool locales cups-daemo
   mount)
 web=(cmake ninja-build emscripten qt6-base-dev qt6-base-dev-tools qt6-translations-l10n dpkg-dev patch
   fonts-liberation fonts-comic-neue brotli python3)
-web_tests=(chromium firefox-esr nodejs npm poppler-utils)
+web_tests=(googletest chromium firefox-esr nodejs npm poppler-utils)
 for_windows=false for_web=false for_tests=false
 for option in "$@"; do
   case "$option" in
