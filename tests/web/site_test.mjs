@@ -43,12 +43,14 @@ async function typeCount(page, count) {
   await page.keyboard.type(count);
 }
 
-// The texts that the window shows outside its boxes: labels, captions, messages.
+// The texts of the windows on screen outside their boxes: labels, captions, messages.
 async function texts(page) {
   return page.evaluate(() => {
     const found = [];
     const walk = (root) => {
-      for (const element of root.querySelectorAll("div, button")) found.push(element.textContent);
+      for (const window of root.querySelectorAll(".qt-window"))
+        if (getComputedStyle(window).display !== "none")
+          for (const element of window.querySelectorAll("div, button")) found.push(element.textContent);
       for (const element of root.querySelectorAll("*")) if (element.shadowRoot) walk(element.shadowRoot);
     };
     walk(document);
@@ -105,6 +107,7 @@ const cases = [
     await page.keyboard.press("Enter");
     await until("the message", async () => (await texts(page)).some((t) => t.includes(typeMismatch)));
     await page.keyboard.press("Escape");
+    await until("the message gone", async () => !(await texts(page)).some((t) => t.includes(typeMismatch)));
     const after = await textBoxes(page);
     for (const name of Object.keys(before)) if (name !== nameOf.trials) check(after[name] === before[name], `${name} unchanged`);
   }],
@@ -124,6 +127,10 @@ const cases = [
     const text = execFileSync("pdftotext", ["-layout", pdf, "-"]).toString();
     for (const figure of ["20.000", boxes[nameOf.average], boxes[nameOf.percent]])
       check(text.includes(figure), `the page holds ${figure}`);
+  }],
+  ["Terminar ends the program, and the page says that the tab may be closed", "es-ES", async (page) => {
+    await withAlt(page, "t");
+    await until("the page's word", async () => (await page.$eval("#mensaje", (e) => e.textContent)).includes("cerrar esta pestaña"));
   }],
   ["a reload with the network cut is served by the service worker", "es-ES", async (page) => {
     await page.evaluate(() => navigator.serviceWorker.ready);
