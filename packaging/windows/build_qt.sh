@@ -38,11 +38,7 @@ rm -rf "$prefix"  # an interrupted build
 work=$(mktemp -d "$cache/qt-build.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 echo "Building Qt $qt_version for Windows: about 15 minutes on two cores, once." >&2
-(cd "$work" && apt-get source --only-source -qq "qt6-base=$qt_version" >/dev/null 2>&1) || {
-  echo "cannot fetch the source of qt6-base $qt_version: is there a deb-src line for Debian 13?" >&2
-  exit 1
-}
-source_dir=$(find "$work" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*')
+source_dir=$("$here/../qt_source.sh" "$work")
 # The installed Qt keeps the path of its toolchain file: a copy of ours goes with it.
 mkdir -p "$prefix"
 cp "$here/mingw-w64.cmake" "$prefix/"
