@@ -132,8 +132,10 @@ const cases = [
     await withAlt(page, "t");
     await until("the page's word", async () => (await page.$eval("#mensaje", (e) => e.textContent)).includes("cerrar esta pestaña"));
   }],
-  ["a reload with the network cut is served by the service worker", "es-ES", async (page) => {
+  ["a reload with the network cut is served by the service worker; the site installs", "es-ES", async (page) => {
     await page.evaluate(() => navigator.serviceWorker.ready);
+    const { installabilityErrors } = await (await page.createCDPSession()).send("Page.getInstallabilityErrors");
+    check(installabilityErrors.length === 0, `installable: ${JSON.stringify(installabilityErrors)}`);
     await page.setOfflineMode(true);
     await page.reload();
     await until("the window", async () => Object.keys(await textBoxes(page)).length === 15);
