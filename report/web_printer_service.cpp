@@ -11,7 +11,7 @@
 #include "report/faces.h"
 #include "report/pdf_page.h"
 
-// Hands the PDF to the page's printPdf (index.html), which answers whether
+// Hands the PDF to the page's printPdf (web/site.js), which answers whether
 // the browser took it.
 EM_JS(int, hand_pdf_to_page, (const char* data, int size), {
   const pdf = HEAPU8.slice(data, data + size);

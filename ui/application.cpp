@@ -91,8 +91,9 @@ QString carried_faces_folder() {
 }
 
 void load_carried_faces() {
-  if (carried_faces_folder().isEmpty()) return;
-  const QDir folder(carried_faces_folder());
+  const QString path = carried_faces_folder();
+  if (path.isEmpty()) return;
+  const QDir folder(path);
   for (const QString& file : folder.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files))
     QFontDatabase::addApplicationFont(folder.filePath(file));
 }

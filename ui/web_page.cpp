@@ -3,7 +3,7 @@
 
 #include <emscripten.h>
 
-// The page's own functions (web/index.html), where it has them.
+// The page's own functions (web/site.js), where it has them.
 EM_JS(void, page_say, (const char* sentence), {
   if (globalThis.zarandola) globalThis.zarandola.say(UTF8ToString(sentence));
 });

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-// What the program tells the web page around it, in a browser (web/index.html);
+// What the program tells the web page around it, in a browser (web/site.js);
 // nothing elsewhere.
 namespace zarandola::web_page {
 
