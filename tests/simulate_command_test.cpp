@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "error_kind_of.h"
+#include "format/number_text.h"
 #include "scripted_random_source.h"
 #include "window_texts.h"
 
@@ -15,7 +16,7 @@ using testing::ScriptedRandomSource;
 
 TEST(Simulate, AWholeCountWithDecimalZerosRunsThatManyTrials) {
   ScriptedRandomSource source({0.0f});
-  const SimulationResults results = simulate("2,00", runner_on(source), RegionalSettings::spanish());
+  const SimulationResults results = simulate("2,00", runner_on(source), RegionalSettings::spanish()).results;
   EXPECT_EQ(source.reseeds, 2u);
   EXPECT_EQ(results.cereza, "02");
   EXPECT_EQ(results.cerezap, "100,00");
@@ -23,7 +24,7 @@ TEST(Simulate, AWholeCountWithDecimalZerosRunsThatManyTrials) {
 
 TEST(Simulate, WritesInTheUsersRegionalFormat) {
   ScriptedRandomSource source({0.95f, 0.95f, 0.1f, 0.6f, 0.1f, 0.6f});
-  const SimulationResults results = simulate("1,500", runner_on(source), RegionalSettings::english());
+  const SimulationResults results = simulate("1,500", runner_on(source), RegionalSettings::english()).results;
   const SimulationResults expected{.limon = "500",
                                    .manzana = "00",
                                    .cereza = "00",
@@ -41,21 +42,25 @@ TEST(Simulate, WritesInTheUsersRegionalFormat) {
   EXPECT_EQ(results, expected);
 }
 
-TEST(Simulate, ShowsTheAveragePrizeAsASingleNotADouble) {
+TEST(Simulate, ShowsTheAveragePrizeAsASingleNotADoubleAndItsPathEndsThere) {
   // 244,100 pesetas over 4,000 trials: the double 61.025 would show 61,02, the single 61.025002 shows 61,03.
   std::vector<float> script;
   for (int i = 0; i < 2441; ++i) script.insert(script.end(), {0.1f, 0.1f});
   for (int i = 0; i < 1559; ++i) script.insert(script.end(), {0.1f, 0.6f});
   ScriptedRandomSource source(std::move(script));
-  const SimulationResults results = simulate("4000", runner_on(source), RegionalSettings::spanish());
-  EXPECT_EQ(results.premed, "61,03");
+  const SimulationRun run = simulate("4000", runner_on(source), RegionalSettings::spanish());
+  EXPECT_EQ(run.results.premed, "61,03");
+  const PathPoint last = run.path.points().back();
+  EXPECT_EQ(last.trial, 4000);
+  EXPECT_EQ(format_number(last.average_prize, money_pattern, RegionalSettings::spanish()), run.results.premed)
+      << "the path of the average ends elsewhere than the window's average";
 }
 
 TEST(Simulate, ShowsAnAverageUnderTenWithTwoIntegerDigits) {
   std::vector<float> script{0.0f, 0.0f};  // one cherry pair, then nineteen trials without a prize
   for (int i = 0; i < 19; ++i) script.insert(script.end(), {0.1f, 0.6f});
   ScriptedRandomSource source(std::move(script));
-  EXPECT_EQ(simulate("20", runner_on(source), RegionalSettings::spanish()).premed, "05,00");
+  EXPECT_EQ(simulate("20", runner_on(source), RegionalSettings::spanish()).results.premed, "05,00");
 }
 
 TEST(Simulate, RunsNoTrialForACountThatIsNotAWholeNumberFromOne) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 #include <string>
 
@@ -70,6 +72,36 @@ TEST(RunSimulation, StartsEveryRunFromZero) {
   ScriptedRandomSource source({0.0f});
   run_simulation(7, source);
   expect_tally(run_simulation(3, source), 3, 0, 0, 0);
+}
+
+// A lemon pair then two trials without a prize, over and over: after trial n
+// the run has won 500 pta ceil(n / 3) times.
+TEST(AveragePath, RecordsTheRunningAverageAtTheFirstTheLastAndEvenLogarithmicSteps) {
+  for (const std::int32_t count : {1, 7, 1000, 20000, 1'000'000}) {
+    SCOPED_TRACE(count);
+    ScriptedRandomSource source({0.95f, 0.95f, 0.1f, 0.6f, 0.1f, 0.6f});
+    AveragePath path(count);
+    run_simulation(count, source, path);
+    const auto points = path.points();
+    ASSERT_FALSE(points.empty());
+    EXPECT_EQ(points.front().trial, 1);
+    EXPECT_EQ(points.back().trial, count);
+    EXPECT_NEAR(static_cast<double>(points.size()), std::min(count, 1000), 10);
+    const double even_step = std::log10(count) / 999.0;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      const std::int32_t trial = points[i].trial;
+      EXPECT_EQ(points[i].average_prize, static_cast<float>(500.0 * ((trial + 2) / 3) / trial))
+          << "after trial " << trial;
+      if (i == 0) continue;
+      const std::int32_t before = points[i - 1].trial;
+      EXPECT_LT(before, trial);
+      if (trial > before + 1) {
+        EXPECT_LE(std::log10(trial) - std::log10(before), 2.5 * even_step) << trial;
+      }
+    }
+    for (std::int32_t power = 10; power <= count; power *= 10)
+      EXPECT_TRUE(std::ranges::any_of(points, [&](const PathPoint& point) { return point.trial == power; })) << power;
+  }
 }
 
 TEST(TotalPrize, WeighsEachPairByItsPrizeUpToThe32BitLimit) {

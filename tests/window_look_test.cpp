@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +18,8 @@
 
 #include "recording_printer.h"
 #include "scripted_random_source.h"
+#include "ui/average_chart.h"
+#include "ui/evolution_window.h"
 #include "ui/frmzarandola.h"
 #include "window_texts.h"
 
@@ -106,6 +109,49 @@ TEST(DarkTheme, EveryCaptionAndTheTrialCountStayReadable) {
   }
   const QPalette count = window.text_boxes().numexp->palette();
   EXPECT_GE(contrast(count.color(QPalette::Text), count.color(QPalette::Base)), 4.5);
+}
+
+// Which of red, green and blue a drawn pixel leans to, or white.
+char tint(const QColor& colour) {
+  const int r = colour.red(), g = colour.green(), b = colour.blue();
+  if (std::min({r, g, b}) > 235) return 'w';
+  if (r > g && r > b) return 'r';
+  return g > b ? 'g' : 'b';
+}
+
+// A run that wins 100 pta at every trial: its path runs flat at 100 pta, above
+// the band from a few dozen trials on.
+TEST(EvolutionPicture, TheFairPriceTheBandAndThePathLieWhereTheAxesSay) {
+  ScriptedRandomSource cherries({0.0f});
+  AveragePath path(20000);
+  run_simulation(20000, cherries, path);
+  EvolutionWindow window;
+  window.show_path(path.points());
+  window.show();
+  QCoreApplication::processEvents();
+  const QImage image = window.grab().toImage();
+  const ChartScale scale = window.chart().scale();
+  const auto pixel = [&](QPointF at) { return image.pixelColor(window.chart().mapTo(&window, at.toPoint())); };
+  const auto drawn = [&](double trial, double prize) { return tint(pixel(scale.at(trial, prize))); };
+  // A tick is a line a pixel wide: it lies on the pixel of its place or the next.
+  const auto tick_at = [&](QPointF at, QPointF across) {
+    return std::min({pixel(at - across).lightness(), pixel(at).lightness(), pixel(at + across).lightness()}) < 100;
+  };
+  for (double trial = 1; trial <= 10000; trial *= 10)
+    EXPECT_TRUE(tick_at(scale.at(trial, 0) + QPointF(0, 3), QPointF(1, 0))) << "no tick under " << trial;
+  for (double prize = 0; prize <= scale.top_prize; prize += 50)
+    EXPECT_TRUE(tick_at(scale.at(1, prize) - QPointF(3, 0), QPointF(0, 1))) << "no tick beside " << prize;
+  const double fair = TheoreticalValues::expected_prize;
+  for (const double trial : {100.0, 300.0}) {
+    SCOPED_TRACE(trial);
+    const double spread = 2 * std::sqrt(TheoreticalValues::prize_variance / trial);
+    EXPECT_EQ(drawn(trial, fair), 'r') << "the fair price";
+    EXPECT_EQ(drawn(trial, fair + spread / 2), 'g') << "inside the band";
+    EXPECT_EQ(drawn(trial, fair - spread / 2), 'g') << "inside the band";
+    EXPECT_EQ(drawn(trial, fair + 1.5 * spread), 'w') << "beyond the band";
+    EXPECT_EQ(drawn(trial, fair - 1.5 * spread), 'w') << "beyond the band";
+  }
+  for (const double trial : {30.0, 3000.0, 15000.0}) EXPECT_EQ(drawn(trial, 100), 'b') << "the path at " << trial;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -26,6 +27,8 @@
 #include "modal_message.h"
 #include "recording_printer.h"
 #include "scripted_random_source.h"
+#include "ui/average_chart.h"
+#include "ui/evolution_window.h"
 #include "ui/frmzarandola.h"
 #include "ui/picture_box.h"
 #include "ui/simulate_command.h"
@@ -362,12 +365,14 @@ TEST_F(WindowTest, AScreenReaderHearsEachBoxByAShortCaptionAndItsFigureWhole) {
   EXPECT_EQ(b.limonp->selectedText(), ".0");
 }
 
-// Every name and description that a screen reader could find in the window.
+// Every name and description that a screen reader could find in the window,
+// leaving out the windows it owns.
 QString everything_to_hear(const QWidget& window) {
   QString texts;
   for (QWidget* widget : window.findChildren<QWidget*>())
-    for (const auto t : {QAccessible::Name, QAccessible::Description})
-      texts += QAccessible::queryAccessibleInterface(widget)->text(t) + u'\n';
+    if (widget->window() == &window)
+      for (const auto t : {QAccessible::Name, QAccessible::Description})
+        texts += QAccessible::queryAccessibleInterface(widget)->text(t) + u'\n';
   return texts;
 }
 
@@ -440,6 +445,53 @@ TEST_F(WindowTest, ABadCountShowsAMessageAndLeavesEveryFieldAsItWas) {
   }
 }
 
+// Ctrl+E reaches the window from the trial count too, though a line edit takes
+// it for "end of line" on Linux.
+TEST_F(WindowTest, CtrlEAndARightClickShowHowTheAverageSettledUntilBorrar) {
+  window_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  auto* evolution = window_.findChild<EvolutionWindow*>();
+  ASSERT_TRUE(evolution);
+  const auto description = [&] { return evolution->chart().accessibleDescription(); };
+  const QString no_run = "Todavía no hay ninguna simulación";
+  EXPECT_TRUE(boxes().premed->toolTip().startsWith("Ctrl+E: ")) << "the average prize does not name its key";
+  QTest::keyClick(boxes().numexp, Qt::Key_E, Qt::ControlModifier);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(evolution));
+  EXPECT_EQ(evolution->windowTitle(), "Evolución del premio medio");
+  EXPECT_TRUE(QTest::qWaitFor([&] { return evolution->chart().hasFocus(); }))
+      << "a screen reader would not read the picture";
+  EXPECT_TRUE(description().startsWith(no_run));
+  const QRect place = evolution->geometry().translated(40, 30);
+  evolution->setGeometry(place);
+  QTest::keyClick(evolution, Qt::Key_Escape);
+  EXPECT_FALSE(evolution->isVisible());
+
+  type_count("20");
+  button("Simular")->click();
+  EXPECT_EQ(description(), "Tras 10 tiradas, 140,00 pta; tras 20, 70,00 pta; precio justo 61,11 pta.");
+  // A right click on a caption opens the window; on a box, its menu ends with it.
+  QTimer::singleShot(0, [] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_TRUE(menu);
+    menu->actions().last()->trigger();
+    menu->close();
+  });
+  QWidget* caption = control("Label19");
+  QContextMenuEvent on_caption(QContextMenuEvent::Mouse, QPoint(2, 2), caption->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(caption, &on_caption);
+  EXPECT_TRUE(evolution->isVisible());
+  EXPECT_EQ(evolution->geometry(), place) << "the window did not keep its place";
+  QContextMenuEvent on_box(QContextMenuEvent::Mouse, QPoint(2, 2), boxes().premed->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(boxes().premed, &on_box);
+  auto* box_menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_TRUE(box_menu);
+  EXPECT_EQ(box_menu->actions().last()->text(), "Ver la evolución del premio medio…");
+  box_menu->close();
+
+  button("Borrar")->click();
+  EXPECT_TRUE(description().startsWith(no_run)) << "Borrar left the path";
+}
+
 class OverflowTest : public WindowTest {
  protected:
   OverflowTest() : WindowTest({0.1f, 0.6f}) {}  // every trial without a prize
@@ -468,6 +520,8 @@ TEST_F(AllCherriesTest, ATotalPrizeBeyond32BitsWritesNothing) {
   EXPECT_TRUE(message->text.contains("2.147.483.647 pesetas")) << message->text.toStdString();
   EXPECT_EQ(boxes().limon->text(), " ");
   EXPECT_EQ(boxes().premed->text(), " ");
+  EXPECT_TRUE(window_.findChild<EvolutionWindow*>()->chart().accessibleDescription().startsWith("Todavía"))
+      << "the failed run left its path";
 }
 
 TEST_F(WindowTest, AccessKeysAndEnterWorkLikeClicks) {

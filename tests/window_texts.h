@@ -32,11 +32,13 @@ void PrintTo(const WindowFields<T>& fields, std::ostream* out) {
 
 namespace testing {
 
-// The controls that the window builds from its layout, without Qt's own inner widgets.
+// The controls that the window builds from its layout, without Qt's own inner
+// widgets and the windows it owns.
 inline std::vector<QWidget*> controls_of(const QWidget& window) {
   std::vector<QWidget*> controls;
   for (QWidget* widget : window.findChildren<QWidget*>())
-    if (!widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_")) controls.push_back(widget);
+    if (widget->window() == &window && !widget->objectName().isEmpty() && !widget->objectName().startsWith("qt_"))
+      controls.push_back(widget);
   return controls;
 }
 

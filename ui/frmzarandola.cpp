@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frmzarandola.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFont>
@@ -24,6 +25,7 @@
 #include "report/printed_report.h"
 #include "ui/announcer.h"
 #include "ui/error_message.h"
+#include "ui/evolution_window.h"
 #include "ui/picture_box.h"
 #include "ui/simulate_command.h"
 #include "ui/text_box.h"
@@ -127,6 +129,7 @@ frmzarandola::frmzarandola(TrialRunner run_trials, PrinterService& printer, QWid
   build_controls(client);
   place_client(client);
   announcer_ = new Announcer(this);
+  offer_evolution();
 
   connect_command(buttons_.Simular, &frmzarandola::simulate);
   connect_command(buttons_.Borrar, &frmzarandola::clear);
@@ -184,6 +187,20 @@ void frmzarandola::place_client(QWidget* client) {
   });
 }
 
+// The picture of the average prize opens from the keyboard and from a right
+// click anywhere on the window; the average prize's tooltip names the key.
+void frmzarandola::offer_evolution() {
+  evolution_ = new EvolutionWindow(this);
+  auto* open = new QAction(QStringLiteral("Ver la evolución del premio medio…"), this);
+  open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+  connect(open, &QAction::triggered, evolution_, &EvolutionWindow::present);
+  addAction(open);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
+  boxes_.premed->setToolTip(
+      QStringLiteral("%1: ver la evolución del premio medio")
+          .arg(open->shortcut().toString(QKeySequence::PortableText)));  // as the keys are labelled
+}
+
 void frmzarandola::connect_command(QPushButton* button, void (frmzarandola::*command)()) {
   connect(button, &QPushButton::clicked, this, [this, command] { run_command(command); });
 }
@@ -215,18 +232,20 @@ void frmzarandola::show_message(QMessageBox::Icon icon, const QString& text, con
 void frmzarandola::reject() { buttons_.Command2->click(); }
 
 void frmzarandola::simulate() {
-  const SimulationResults results = [this] {
+  const SimulationRun run = [this] {
     WaitCursor wait;
     return zarandola::simulate(boxes_.numexp->text(), run_trials_);
   }();
-  for_each_result_field([](QLineEdit* box, const QString& text) { box->setText(text); }, boxes_, results);
+  for_each_result_field([](QLineEdit* box, const QString& text) { box->setText(text); }, boxes_, run.results);
+  evolution_->show_path(run.path.points());
   if (auto* scrolled = findChild<QScrollArea*>()) scrolled->ensureWidgetVisible(boxes_.premed);  // the answer line
-  announcer_->say(spoken_answer(boxes_.numexp->text(), results));
+  announcer_->say(spoken_answer(boxes_.numexp->text(), run.results));
 }
 
 void frmzarandola::clear() {
   announcer_->forget();
   for_each_window_field([](QLineEdit* box) { box->setText(QString()); }, boxes_);
+  evolution_->show_path({});
   boxes_.numexp->setFocus();
 }
 

@@ -2,6 +2,7 @@
 #include "ui/simulate_command.h"
 
 #include <limits>
+#include <utility>
 
 #include "core/simulation.h"
 #include "errors/run_time_error.h"
@@ -29,18 +30,19 @@ void require_countable_run(std::int32_t trials) {
 
 }  // namespace
 
-SimulationResults simulate(const QString& count_text, const TrialRunner& run_trials, const RegionalSettings& settings) {
+SimulationRun simulate(const QString& count_text, const TrialRunner& run_trials, const RegionalSettings& settings) {
   const std::int32_t trials = text_to_int32(count_text, settings);
   const double divisor = text_to_double(count_text, settings);
   require_whole_count(trials, divisor);
   require_countable_run(trials);
 
-  const SimulationTally tally = run_trials(trials);
+  AveragePath path(trials);
+  const SimulationTally tally = run_trials(trials, path);
   const float average = average_prize(total_prize(tally), divisor);
   const auto count = [&](std::int32_t value) { return format_number(value, count_pattern, settings); };
   const auto percentage = [&](double value) { return format_number(value, percent_pattern, settings); };
   const auto simulated_percentage = [&](std::int32_t value) { return percentage(outcome_percentage(value, divisor)); };
-  return {
+  SimulationResults results{
       .limon = count(tally.lemon_pairs),
       .manzana = count(tally.apple_pairs),
       .cereza = count(tally.cherry_pairs),
@@ -56,6 +58,7 @@ SimulationResults simulate(const QString& count_text, const TrialRunner& run_tri
       .premed = format_number(average, money_pattern, settings),
       .espemat = format_number(TheoreticalValues::expected_prize, money_pattern, settings),
   };
+  return {std::move(results), std::move(path)};
 }
 
 QString spoken_answer(const QString& count_text, const SimulationResults& results, const RegionalSettings& settings) {

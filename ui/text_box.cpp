@@ -2,8 +2,12 @@
 #include "ui/text_box.h"
 
 #include <QAccessibleWidget>
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMenu>
 
 namespace zarandola {
 
@@ -13,6 +17,27 @@ void TextBox::focusInEvent(QFocusEvent* event) {
   if (selects_on_tab_) return QLineEdit::focusInEvent(event);
   QFocusEvent without_selection(event->type(), Qt::OtherFocusReason);
   QLineEdit::focusInEvent(&without_selection);
+}
+
+bool TextBox::event(QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride) {
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    for (const QAction* action : window()->actions()) {
+      if (action->shortcut() == pressed) {
+        event->ignore();  // let the window's shortcut have it
+        return true;
+      }
+    }
+  }
+  return QLineEdit::event(event);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu* menu = createStandardContextMenu();
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addSeparator();
+  menu->addActions(window()->actions());
+  menu->popup(event->globalPos());
 }
 
 namespace {

@@ -57,6 +57,10 @@ struct TheoreticalValues {
   static constexpr double no_prize_percent = 1100.0 / 18.0;
   // The fair price of a game: each pair's prize times its probability.
   static constexpr double expected_prize = (100.0 / 4.0 + 200.0 / 9.0) + 500.0 / 36.0;
+  // The spread of one game's prize around it: the mean of the squared prize
+  // less the square of the mean.
+  static constexpr double prize_variance =
+      (100.0 * 100.0 / 4.0 + 200.0 * 200.0 / 9.0 + 500.0 * 500.0 / 36.0) - expected_prize * expected_prize;
 };
 
 }  // namespace zarandola

@@ -11,6 +11,7 @@
 namespace zarandola {
 
 class Announcer;
+class EvolutionWindow;
 class RunTimeError;
 
 // The program's one window. A dialog, so that Enter presses "Simular" and Esc
@@ -31,6 +32,7 @@ class frmzarandola : public QDialog {
  private:
   void build_controls(QWidget* client);
   void place_client(QWidget* client);
+  void offer_evolution();
   void connect_command(QPushButton* button, void (frmzarandola::*command)());
   // Runs a command; an error it raises is shown to the user and the program goes on.
   void run_command(void (frmzarandola::*command)());
@@ -47,6 +49,7 @@ class frmzarandola : public QDialog {
   TextBoxes boxes_{};
   CommandButtons buttons_{};
   Announcer* announcer_ = nullptr;
+  EvolutionWindow* evolution_ = nullptr;
 };
 
 }  // namespace zarandola

@@ -12,11 +12,17 @@ namespace zarandola {
 // The texts of the fourteen result fields after a run.
 using SimulationResults = ResultFields<QString>;
 
+// What a run gives: the fields' texts, and how its average prize settled.
+struct SimulationRun {
+  SimulationResults results;
+  AveragePath path;
+};
+
 // Everything that "Simular" shows for the typed trial count, computed before
 // any field is written, so that an error leaves the window as it was. The
 // count must be a whole number from 1 up; anything else throws RunTimeError.
-SimulationResults simulate(const QString& count_text, const TrialRunner& run_trials,
-                           const RegionalSettings& settings = RegionalSettings::system());
+SimulationRun simulate(const QString& count_text, const TrialRunner& run_trials,
+                       const RegionalSettings& settings = RegionalSettings::system());
 
 // The answer of a run in one sentence, for a screen reader to say: the trials,
 // the average prize and the fair price, written as the window writes them.

@@ -10,6 +10,8 @@ namespace zarandola {
 // A text box of the window. A result box that Tab reaches leaves its figure
 // unselected: a screen reader then says its caption and its figure, where it
 // would say a selection first. The trial count selects as usual, to be typed over.
+// The window's own actions come first: their keys reach them (Ctrl+E, which a
+// line edit takes for "end of line" on Linux), and they end its context menu.
 class TextBox : public QLineEdit {
   Q_OBJECT
 
@@ -20,7 +22,9 @@ class TextBox : public QLineEdit {
   QRect caret_rect() const { return cursorRect(); }
 
  protected:
+  bool event(QEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   bool selects_on_tab_;
