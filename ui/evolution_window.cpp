@@ -4,18 +4,24 @@
 #include <QVBoxLayout>
 
 #include "ui/average_chart.h"
+#include "ui/web_page.h"
 
 namespace zarandola {
 
 EvolutionWindow::EvolutionWindow(QWidget* parent) : QDialog(parent), chart_(new AverageChart) {
   setObjectName(QStringLiteral("frmevolucion"));
   setWindowTitle(QStringLiteral("Evolución del premio medio"));
-  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+  // A dialog, beside the main window, that a projector may show maximized. In a
+  // browser any other kind of window would fill the page.
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                  Qt::WindowCloseButtonHint);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(chart_);
   resize(960, 600);  // whole on a projector of 1280 by 720
+  // Made now: in a browser, Qt's accessibility looks for the platform window of
+  // a window as it opens, before showing it would make it.
+  winId();
 }
 
 void EvolutionWindow::show_path(std::span<const PathPoint> points) { chart_->show_path(points); }
@@ -25,6 +31,8 @@ void EvolutionWindow::present() {
   raise();
   activateWindow();
   chart_->setFocus();
+  // A browser's screen reader does not follow Qt's focus: the page says it.
+  web_page::say(chart_->accessibleDescription());
 }
 
 }  // namespace zarandola

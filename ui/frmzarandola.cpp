@@ -3,11 +3,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -195,10 +197,17 @@ void frmzarandola::offer_evolution() {
   open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   connect(open, &QAction::triggered, evolution_, &EvolutionWindow::present);
   addAction(open);
-  setContextMenuPolicy(Qt::ActionsContextMenu);
   boxes_.premed->setToolTip(
       QStringLiteral("%1: ver la evolución del premio medio")
           .arg(open->shortcut().toString(QKeySequence::PortableText)));  // as the keys are labelled
+}
+
+// A right click on a caption, a frame, a button or the picture. Not Qt's
+// ActionsContextMenu: its menu waits in a nested event loop, which a browser cannot run.
+void frmzarandola::contextMenuEvent(QContextMenuEvent* event) {
+  auto* menu = new QMenu(this);
+  menu->addActions(actions());
+  pop_up(menu, event);
 }
 
 void frmzarandola::connect_command(QPushButton* button, void (frmzarandola::*command)()) {

@@ -19,6 +19,11 @@ void TextBox::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(&without_selection);
 }
 
+void pop_up(QMenu* menu, const QContextMenuEvent* event) {
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(event->globalPos());
+}
+
 bool TextBox::event(QEvent* event) {
   if (event->type() == QEvent::ShortcutOverride) {
     const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
@@ -34,10 +39,9 @@ bool TextBox::event(QEvent* event) {
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
   QMenu* menu = createStandardContextMenu();
-  menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->addSeparator();
   menu->addActions(window()->actions());
-  menu->popup(event->globalPos());
+  pop_up(menu, event);
 }
 
 namespace {

@@ -141,6 +141,24 @@ const cases = [
     await until("the window", async () => Object.keys(await textBoxes(page)).length === 15);
     checkFigures(await simulate(page, "20000"), ",", ".");
   }],
+  ["Ctrl+E and a right click open the picture of the average, which the page says in words", "es-ES", async (page) => {
+    await simulate(page, "20000");
+    const title = "Evolución del premio medio";
+    const opened = async () => (await texts(page)).some((t) => t.includes(title));
+    const heard = () => page.$eval("#anuncio", (e) => e.textContent);
+    await page.keyboard.down("Control");
+    await page.keyboard.press("e");
+    await page.keyboard.up("Control");
+    await until("the picture's window", opened);
+    await until("its description", async () => /^Tras 10 tiradas, [\d,]+ pta; .*tras 20\.000, [\d,]+ pta; precio justo 61,11 pta\.$/.test(await heard()));
+    await page.keyboard.press("Escape");
+    await until("the picture's window closed", async () => !(await opened()));
+    const [x, y] = (await textBoxes(page, true))[nameOf.trials];
+    await page.mouse.click(x - 200, y, { button: "right" });  // on the count's caption
+    await page.keyboard.press("ArrowDown");
+    await page.keyboard.press("Enter");
+    await until("the picture's window from the menu", opened);
+  }],
   ["the accessibility tree names every box and button, and hears the answer once", "es-ES", async (page) => {
     const client = await page.createCDPSession();
     const tree = async () => (await client.send("Accessibility.getFullAXTree")).nodes;

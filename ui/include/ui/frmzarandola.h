@@ -28,6 +28,7 @@ class frmzarandola : public QDialog {
  protected:
   // Esc and the title bar's close button end the program like "Terminar".
   void reject() override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void build_controls(QWidget* client);

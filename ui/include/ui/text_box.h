@@ -4,6 +4,8 @@
 #include <QLineEdit>
 
 class QAccessibleInterface;
+class QContextMenuEvent;
+class QMenu;
 
 namespace zarandola {
 
@@ -29,6 +31,10 @@ class TextBox : public QLineEdit {
  private:
   bool selects_on_tab_;
 };
+
+// Shows a context menu where the event asks, without waiting for it (a
+// browser cannot run a nested event loop), and frees it when it closes.
+void pop_up(QMenu* menu, const QContextMenuEvent* event);
 
 // The accessible face of a TextBox, for QAccessible::installFactory: Qt's own
 // for a line edit gives a text attribute run of no length at each character,
