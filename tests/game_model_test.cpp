@@ -62,6 +62,7 @@ TEST(TheoreticalValues, EqualTheirDoublesToTheLastBit) {
   EXPECT_EQ(TheoreticalValues::no_prize_percent, 61.111111111111114);
   EXPECT_EQ(TheoreticalValues::expected_prize, 61.111111111111114);
   EXPECT_EQ(TheoreticalValues::no_prize_percent, 2200.0 / 36.0);
+  EXPECT_NEAR(std::sqrt(TheoreticalValues::prize_variance), 100.77, 0.005) << "the spread of one game's prize";
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
@@ -455,6 +456,14 @@ TEST_F(WindowTest, CtrlEAndARightClickShowHowTheAverageSettledUntilBorrar) {
   const auto description = [&] { return evolution->chart().accessibleDescription(); };
   const QString no_run = "Todavía no hay ninguna simulación";
   EXPECT_TRUE(boxes().premed->toolTip().startsWith("Ctrl+E: ")) << "the average prize does not name its key";
+  // A box gives way to the window's keys, even to one it takes for itself everywhere.
+  QAction select_all_probe;
+  select_all_probe.setShortcut(QKeySequence::SelectAll);
+  window_.addAction(&select_all_probe);
+  QSignalSpy probed(&select_all_probe, &QAction::triggered);
+  QTest::keyClick(boxes().numexp, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(probed.count(), 1) << "the box kept the window's key";
+  window_.removeAction(&select_all_probe);
   QTest::keyClick(boxes().numexp, Qt::Key_E, Qt::ControlModifier);
   ASSERT_TRUE(QTest::qWaitForWindowActive(evolution));
   EXPECT_EQ(evolution->windowTitle(), "Evolución del premio medio");

@@ -5,14 +5,13 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QStringList>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <algorithm>
 #include <cmath>
 
 #include "core/game_model.h"
 #include "format/number_text.h"
 #include "report/faces.h"
+#include "ui/focus_frame.h"
 
 namespace zarandola {
 namespace {
@@ -147,13 +146,7 @@ void AverageChart::paintEvent(QPaintEvent*) {
     painter.restore();
     draw_legend(painter, scale);
   }
-  if (hasFocus()) {
-    QStylePainter focus_painter(this);
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = rect().adjusted(2, 2, -2, -2);
-    focus_painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-  }
+  draw_focus_frame(painter, *this, rect().adjusted(2, 2, -2, -2));
 }
 
 // The grid, the ticks with their labels, the frame and the titles.

@@ -2,8 +2,8 @@
 #include "ui/picture_box.h"
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+
+#include "ui/focus_frame.h"
 
 namespace zarandola {
 
@@ -21,14 +21,8 @@ void PictureBox::paintEvent(QPaintEvent* event) {
     painter.drawPixmap(contentsRect().topLeft(), picture_);
   }
   QFrame::paintEvent(event);
-  // A tab stop shows where the focus is, as every other control does.
-  if (hasFocus()) {
-    QStylePainter painter(this);
-    QStyleOptionFocusRect focus;
-    focus.initFrom(this);
-    focus.rect = contentsRect().adjusted(2, 2, -2, -2);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-  }
+  QPainter painter(this);
+  draw_focus_frame(painter, *this, contentsRect().adjusted(2, 2, -2, -2));
 }
 
 }  // namespace zarandola
