@@ -16,7 +16,7 @@
 namespace zarandola {
 namespace {
 
-constexpr DisplayPattern trial_pattern{1, 0, true};  // 1, 10, 1.000
+constexpr DisplayPattern whole_pattern{1, 0, true};  // 1, 10, 1.000
 constexpr DisplayPattern prize_pattern{1, 2, true};  // 5,00, 61,11
 constexpr double fair_price = TheoreticalValues::expected_prize;
 const QColor path_colour(0x1f, 0x4e, 0xa8);
@@ -43,7 +43,7 @@ QString no_run_text() {
       "pulse «Simular».");
 }
 
-QString trial_text(double trial) { return format_number(static_cast<std::int32_t>(trial), trial_pattern); }
+QString whole_number_text(double value) { return format_number(static_cast<std::int32_t>(value), whole_pattern); }
 
 bool is_power_of_ten(std::int32_t trial) {
   while (trial % 10 == 0) trial /= 10;
@@ -73,7 +73,7 @@ QString path_description(std::span<const PathPoint> points, const RegionalSettin
   for (const PathPoint& point : points) {
     if (point.trial < 10 && &point != &points.back()) continue;
     if (!is_power_of_ten(point.trial) && &point != &points.back()) continue;
-    const QString trials = format_number(point.trial, trial_pattern, settings);
+    const QString trials = format_number(point.trial, whole_pattern, settings);
     const QString prize = format_number(point.average_prize, prize_pattern, settings);
     if (said.empty())
       said << QStringLiteral("Tras %1 %2, %3 pta")
@@ -102,7 +102,7 @@ ChartScale AverageChart::scale() const {
   const double top_prize = top_prize_of(points_);
   const QFontMetrics labels(label_font());
   const QFontMetrics title(title_font());
-  const double left = labels.height() + labels.horizontalAdvance(trial_text(top_prize)) + 2 * gap;
+  const double left = labels.height() + labels.horizontalAdvance(whole_number_text(top_prize)) + 2 * gap;
   const double right = labels.horizontalAdvance(QStringLiteral("00.000.000")) / 2.0 + gap;
   const double top = title.height() + 2 * gap;
   const double bottom = 2 * labels.height() + 2 * gap;
@@ -165,7 +165,7 @@ void AverageChart::draw_axes(QPainter& painter, const ChartScale& scale) const {
     }
     painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + gap / 2.0));
     painter.drawText(QRectF(x - 100, plot.bottom() + gap / 2.0, 200, label_height), Qt::AlignHCenter,
-                     trial_text(decade));
+                     whole_number_text(decade));
   }
   const double step = prize_step(scale.top_prize);
   for (double prize = 0; prize <= scale.top_prize; prize += step) {
@@ -175,7 +175,7 @@ void AverageChart::draw_axes(QPainter& painter, const ChartScale& scale) const {
     painter.setPen(Qt::black);
     painter.drawLine(QPointF(plot.left() - gap / 2.0, y), QPointF(plot.left(), y));
     painter.drawText(QRectF(0, y - label_height / 2, plot.left() - gap, label_height), Qt::AlignRight,
-                     trial_text(prize));
+                     whole_number_text(prize));
   }
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(plot);

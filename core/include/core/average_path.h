@@ -18,8 +18,9 @@ struct PathPoint {
 
 // How the average prize of a run settled: its value at about a thousand
 // trials, every one of the first few and then evenly spread on a logarithmic
-// scale, with every power of ten and the run's last trial among them. Made before the run, with room for every
-// point, so that recording during the run allocates nothing.
+// scale, with every power of ten and the run's last trial among them. Made
+// before the run, with room for every point, so that recording during the run
+// allocates nothing.
 class AveragePath {
  public:
   // A path with nothing to record: a run that fills it records no point.
