@@ -24,9 +24,15 @@ EvolutionWindow::EvolutionWindow(QWidget* parent) : QDialog(parent), chart_(new 
   winId();
 }
 
+void EvolutionWindow::hideEvent(QHideEvent* event) {
+  place_ = geometry();
+  QDialog::hideEvent(event);
+}
+
 void EvolutionWindow::show_path(std::span<const PathPoint> points) { chart_->show_path(points); }
 
 void EvolutionWindow::present() {
+  if (!isVisible() && place_.isValid()) setGeometry(place_);
   show();
   raise();
   activateWindow();

@@ -27,8 +27,14 @@ class EvolutionWindow : public QDialog {
 
   const AverageChart& chart() const { return *chart_; }
 
+ protected:
+  // Where it was, to open there again: a window manager may put a window that
+  // opens anew elsewhere, by the height of its title bar.
+  void hideEvent(QHideEvent* event) override;
+
  private:
   AverageChart* chart_;
+  QRect place_;
 };
 
 }  // namespace zarandola
