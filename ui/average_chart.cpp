@@ -71,8 +71,8 @@ QString path_description(std::span<const PathPoint> points, const RegionalSettin
   if (points.empty()) return no_run_text();
   QStringList said;
   for (const PathPoint& point : points) {
-    if (point.trial < 10 && &point != &points.back()) continue;
-    if (!is_power_of_ten(point.trial) && &point != &points.back()) continue;
+    const bool told = &point == &points.back() || (point.trial >= 10 && is_power_of_ten(point.trial));
+    if (!told) continue;
     const QString trials = format_number(point.trial, whole_pattern, settings);
     const QString prize = format_number(point.average_prize, prize_pattern, settings);
     if (said.empty())
