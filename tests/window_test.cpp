@@ -493,6 +493,13 @@ TEST_F(WindowTest, CtrlEAndARightClickShowHowTheAverageSettledUntilBorrar) {
     EXPECT_TRUE(evolution->isVisible());
     EXPECT_EQ(evolution->geometry(), place) << "the window did not keep its place";
   }
+  // Ctrl+E on an open window that was moved brings it up where it is.
+  evolution->setGeometry(place.translated(10, 10));
+  window_.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
+  QTest::keyClick(boxes().numexp, Qt::Key_E, Qt::ControlModifier);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(evolution));
+  EXPECT_EQ(evolution->geometry(), place.translated(10, 10)) << "the open window jumped back";
 
   button("Borrar")->click();
   EXPECT_TRUE(description().startsWith(no_run)) << "Borrar left the path";
