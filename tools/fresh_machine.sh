@@ -34,9 +34,11 @@ run_command=$(readme_command "Run it")
 install_command=$(readme_command "Install")
 remove_command=$(readme_command "Remove")
 
+# shellcheck source=tools/apt.sh
+. "$source_dir/tools/apt.sh"
 if ! command -v mmdebstrap >/dev/null; then
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends mmdebstrap >/dev/null
+  apt_get update -qq
+  DEBIAN_FRONTEND=noninteractive apt_get install -y -qq --no-install-recommends mmdebstrap >/dev/null
 fi
 
 root=""
@@ -157,10 +159,10 @@ install_package() {
   [ -f "$scratch/$1.deb" ] || { echo "no package built on $1"; exit 1; }
   make_root "$1"
   cp "$scratch/$1.deb" "$root/tmp/zarandola.deb"
-  cp "$source_dir/tests/quits_cleanly.sh" "$root/tmp/"
+  cp "$source_dir/tests/quits_cleanly.sh" "$source_dir/tools/apt.sh" "$root/tmp/"
   echo "== installing the package built on $1 on a fresh root"
-  in_root root /root bash -c "apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
-    apt-get install -y -qq --no-install-recommends /tmp/zarandola.deb >/dev/null"
+  in_root root /root bash -c ". /tmp/apt.sh && apt_get update -qq && DEBIAN_FRONTEND=noninteractive \
+    apt_get install -y -qq --no-install-recommends /tmp/zarandola.deb >/dev/null"
   echo "== starting the installed program offscreen and asking it to quit"
   in_root root /root /tmp/quits_cleanly.sh zarandola
   remove_root

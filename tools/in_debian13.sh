@@ -16,9 +16,11 @@ cache=${!cache_variable}
 if [ "$(id -u)" -ne 0 ]; then
   exec sudo "$cache_variable=$cache" ZARANDOLA_OWNER="$(id -u):$(id -g)" "$0" "$cache_variable" "$build_folder" "$@"
 fi
+# shellcheck source=tools/apt.sh
+. "$source_dir/tools/apt.sh"
 command -v mmdebstrap >/dev/null || {
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends mmdebstrap >/dev/null
+  apt_get update -qq
+  DEBIAN_FRONTEND=noninteractive apt_get install -y -qq --no-install-recommends mmdebstrap >/dev/null
 }
 root=$(mktemp -d /tmp/zarandola-debian13.XXXXXX)
 mounted=()

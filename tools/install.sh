@@ -4,16 +4,13 @@
 # is one copy of the program and `apt remove zarandola` takes all of it away.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# shellcheck source=tools/apt.sh
+. tools/apt.sh
 
 tools/setup.sh --package
 build_dir=$(tools/build.sh | tail -n 1)
 rm -rf "$build_dir/package"
 (cd "$build_dir" && cpack -G DEB -B package >/dev/null)
 deb=$(ls "$PWD/$build_dir"/package/zarandola_*.deb)
-
-sudo=()
-if [ "$(id -u)" -ne 0 ]; then
-  sudo=(sudo)
-fi
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "$deb"
+DEBIAN_FRONTEND=noninteractive apt_get install -y -qq "$deb"
 echo "Installed $(basename "$deb"); 'sudo apt remove zarandola' removes it."

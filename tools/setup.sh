@@ -11,6 +11,8 @@
 #   --web      what building for the browser needs, on Debian 13, Debian's source
 #              of Qt included (with --tests: the browsers and what drives them).
 set -euo pipefail
+# shellcheck source=tools/apt.sh
+. "$(dirname "$0")/apt.sh"
 
 packages=(
   cmake make g++ pkg-config
@@ -65,7 +67,7 @@ source_list=/etc/apt/sources.list.d/zarandola-qt-source.sources
 if { $for_windows || $for_web; } && [ ! -f "$source_list" ]; then
   printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: trixie' 'Components: main' \
     'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' | "${sudo[@]}" tee "$source_list" >/dev/null
-  "${sudo[@]}" apt-get update -qq
+  apt_get update -qq
 fi
 
 missing=()
@@ -77,7 +79,7 @@ if ((${#missing[@]} == 0)); then
 fi
 
 echo "Installing: ${missing[*]}"
-"${sudo[@]}" apt-get update -qq
+apt_get update -qq
 # As apt does for a person, the downloaded archives are not kept.
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+DEBIAN_FRONTEND=noninteractive apt_get install -y -qq --no-install-recommends \
   -o APT::Keep-Downloaded-Packages=false "${missing[@]}"
