@@ -3,10 +3,10 @@
 
 namespace zarandola {
 
-QString drawn_face(const QString& named_face) {
-  if (named_face == u"MS Sans Serif") return QStringLiteral("Liberation Sans");
-  if (named_face == u"Comic Sans MS") return QStringLiteral("Comic Neue");
-  return named_face;
+std::string drawn_face(std::string_view named_face) {
+  if (named_face == "MS Sans Serif") return "Liberation Sans";
+  if (named_face == "Comic Sans MS") return "Comic Neue";
+  return std::string(named_face);
 }
 
 }  // namespace zarandola

@@ -18,7 +18,7 @@ constexpr int line_indent = 20;
 
 PageLine blank(float points) { return {points, 0, {}}; }
 
-PageLine body_line(QStringList items) { return {body_points, line_indent, std::move(items)}; }
+PageLine body_line(std::vector<std::string> items) { return {body_points, line_indent, std::move(items)}; }
 
 // Cancels the printer's document unless it was ended, whatever is thrown on
 // the way, so that the next report begins a document of its own.
@@ -45,13 +45,13 @@ class OpenDocument {
 }  // namespace
 
 Page report_page(const ReportFields& fields, const RegionalSettings& settings) {
-  const auto as = [&](const QString& text, const DisplayPattern& pattern) {
+  const auto as = [&](const std::string& text, const DisplayPattern& pattern) {
     return format_number(text, pattern, settings);
   };
-  const auto outcome_line = [&](const QString& sentence, const QString& count, const QString& percent) {
+  const auto outcome_line = [&](const char* sentence, const std::string& count, const std::string& percent) {
     return body_line({sentence, as(count, count_pattern), " veces, el ", as(percent, percent_pattern), "%"});
   };
-  const auto theory_line = [&](const QString& sentence, double percent) {
+  const auto theory_line = [&](const char* sentence, double percent) {
     return body_line({sentence, format_number(percent, percent_pattern, settings), "%"});
   };
   return Page{
@@ -98,7 +98,7 @@ SentPage print_page(const Page& page, PrinterService& printer) {
       size = line.points;
       printer.set_font_size(line.points);
     }
-    if (line.items.isEmpty())
+    if (line.items.empty())
       printer.print_blank_line();
     else
       printer.print_line(line.indent, line.items);

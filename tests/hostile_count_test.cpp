@@ -73,7 +73,9 @@ TEST(HostileCounts, EachRunsCorrectlyOrLeavesTheWindowAsItWasWithAMessage) {
   auto* simulate = window.findChild<QPushButton*>("Simular");
   const auto texts = [&] { return testing::texts_of(window); };
   const TextBoxes& boxes = window.text_boxes();
-  const auto count_in = [&](const QLineEdit* box) { return text_to_int32(box->text(), RegionalSettings::spanish()); };
+  const auto count_in = [&](const QLineEdit* box) {
+    return text_to_int32(box->text().toStdString(), RegionalSettings::spanish());
+  };
 
   for (const HostileCount& hostile : hostile_counts()) {
     const std::string shown = hostile.text.left(20).toStdString();

@@ -3,13 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QLocale>
-#include <QProcess>
 #include <limits>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
+#include <string>
 
 #include "core/game_model.h"
 #include "error_kind_of.h"
@@ -24,53 +19,49 @@ using testing::error_kind_of;
 
 TEST(TextToInt32, ReadsWhatAPersonTypes) {
   const struct {
-    const char16_t* text;
+    const char* text;
     std::int32_t spanish_value;
   } cases[] = {
-      {u"20", 20},
-      {u"  10000 ", 10000},
-      {u"+7", 7},
-      {u"-5", -5},
-      {u"10.000", 10000},
-      {u"1.234.567", 1234567},
-      {u"2,5", 3},
-      {u"-2,5", -3},
-      {u"2,49", 2},
-      {u"0,4", 0},
-      {u",5", 1},
-      {u"5,", 5},
-      {u"007", 7},
-      {u"2147483647", 2147483647},
-      {u"-2147483648", std::numeric_limits<std::int32_t>::min()},
-      {u"2147483646,5", 2147483647},
+      {"20", 20},
+      {"  10000 ", 10000},
+      {"+7", 7},
+      {"-5", -5},
+      {"10.000", 10000},
+      {"1.234.567", 1234567},
+      {"2,5", 3},
+      {"-2,5", -3},
+      {"2,49", 2},
+      {"0,4", 0},
+      {",5", 1},
+      {"5,", 5},
+      {"007", 7},
+      {"2147483647", 2147483647},
+      {"-2147483648", std::numeric_limits<std::int32_t>::min()},
+      {"2147483646,5", 2147483647},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(text_to_int32(QStringView(c.text), spanish), c.spanish_value)
-        << QStringView(c.text).toString().toStdString();
-  EXPECT_EQ(text_to_int32(u"1,234", english), 1234);
-  EXPECT_EQ(text_to_int32(u"2.5", english), 3);
+  for (const auto& c : cases) EXPECT_EQ(text_to_int32(c.text, spanish), c.spanish_value) << c.text;
+  EXPECT_EQ(text_to_int32("1,234", english), 1234);
+  EXPECT_EQ(text_to_int32("2.5", english), 3);
 }
 
 TEST(TextToInt32, RejectsTextThatIsNoNumberAndNumbersBeyond32Bits) {
-  for (const char16_t* text : {u"", u" ", u"abc", u"12abc", u"1 000", u"--5", u"+-5", u"2.5", u"1.23.456", u"1234.567",
-                               u"12.34", u".123", u"1e5", u"5%", u",", u"-", u"١٢", u"1,2,3"})
-    EXPECT_EQ(error_kind_of([&] { text_to_int32(QStringView(text), spanish); }), ErrorKind::TypeMismatch)
-        << QStringView(text).toString().toStdString();
-  for (const char16_t* text : {u"2147483648", u"-2147483649", u"2147483647,5", u"99999999999999999999999"})
-    EXPECT_EQ(error_kind_of([&] { text_to_int32(QStringView(text), spanish); }), ErrorKind::Overflow)
-        << QStringView(text).toString().toStdString();
+  for (const char* text : {"", " ", "abc", "12abc", "1 000", "--5", "+-5", "2.5", "1.23.456", "1234.567", "12.34",
+                           ".123", "1e5", "5%", ",", "-", "١٢", "1,2,3"})
+    EXPECT_EQ(error_kind_of([&] { text_to_int32(text, spanish); }), ErrorKind::TypeMismatch) << text;
+  for (const char* text : {"2147483648", "-2147483649", "2147483647,5", "99999999999999999999999"})
+    EXPECT_EQ(error_kind_of([&] { text_to_int32(text, spanish); }), ErrorKind::Overflow) << text;
 }
 
 TEST(TextToDouble, KeepsTheFractionAndChecksTheRange) {
-  EXPECT_EQ(text_to_double(u"2,5", spanish), 2.5);
-  EXPECT_EQ(text_to_double(u"-2,5", spanish), -2.5);
-  EXPECT_EQ(text_to_double(u" 1.234,5 ", spanish), 1234.5);
-  EXPECT_EQ(text_to_double(u"1,234.5", english), 1234.5);
-  EXPECT_EQ(text_to_double(u"0,1", spanish), 0.1);
-  EXPECT_EQ(text_to_double(QString("0," + QString(400, u'0') + "1"), spanish), 0.0);
-  EXPECT_EQ(error_kind_of([] { text_to_double(QString(400, u'9'), spanish); }), ErrorKind::Overflow);
-  EXPECT_EQ(error_kind_of([] { text_to_double(u" ", spanish); }), ErrorKind::TypeMismatch);
-  EXPECT_EQ(error_kind_of([] { text_to_double(u"1.5", spanish); }), ErrorKind::TypeMismatch);
+  EXPECT_EQ(text_to_double("2,5", spanish), 2.5);
+  EXPECT_EQ(text_to_double("-2,5", spanish), -2.5);
+  EXPECT_EQ(text_to_double(" 1.234,5 ", spanish), 1234.5);
+  EXPECT_EQ(text_to_double("1,234.5", english), 1234.5);
+  EXPECT_EQ(text_to_double("0,1", spanish), 0.1);
+  EXPECT_EQ(text_to_double("0," + std::string(400, '0') + "1", spanish), 0.0);
+  EXPECT_EQ(error_kind_of([] { text_to_double(std::string(400, '9'), spanish); }), ErrorKind::Overflow);
+  EXPECT_EQ(error_kind_of([] { text_to_double(" ", spanish); }), ErrorKind::TypeMismatch);
+  EXPECT_EQ(error_kind_of([] { text_to_double("1.5", spanish); }), ErrorKind::TypeMismatch);
 }
 
 TEST(FormatNumber, RendersTheThreePatternsInSpanishAndEnglish) {
@@ -105,90 +96,16 @@ TEST(FormatNumber, RoundsExactHalvesAwayFromZeroAndShowsNoNegativeZero) {
 }
 
 TEST(FormatNumber, RendersTextThatReadsAsANumberAndLeavesOtherTextAlone) {
-  EXPECT_EQ(format_number(QString("10000"), count_pattern, spanish), "10.000");
-  EXPECT_EQ(format_number(QString("5"), count_pattern, spanish), "05");
-  EXPECT_EQ(format_number(QString("2,78"), percent_pattern, spanish), "2,78");
-  EXPECT_EQ(format_number(QString("25,00"), percent_pattern, spanish), "25,00");
-  EXPECT_EQ(format_number(QString("1.234,50"), money_pattern, spanish), "1.234,50");
-  EXPECT_EQ(format_number(QString("1,234.50"), money_pattern, english), "1,234.50");
+  EXPECT_EQ(format_number(std::string_view("10000"), count_pattern, spanish), "10.000");
+  EXPECT_EQ(format_number(std::string_view("5"), count_pattern, spanish), "05");
+  EXPECT_EQ(format_number(std::string_view("2,78"), percent_pattern, spanish), "2,78");
+  EXPECT_EQ(format_number(std::string_view("25,00"), percent_pattern, spanish), "25,00");
+  EXPECT_EQ(format_number(std::string_view("1.234,50"), money_pattern, spanish), "1.234,50");
+  EXPECT_EQ(format_number(std::string_view("1,234.50"), money_pattern, english), "1,234.50");
   for (const char* text : {"", " ", "abc", "1.5", "2,78%"})
-    EXPECT_EQ(format_number(QString(text), percent_pattern, spanish), text) << '"' << text << '"';
-  EXPECT_EQ(format_number(QString(400, u'9'), count_pattern, spanish), QString(400, u'9'));
+    EXPECT_EQ(format_number(std::string_view(text), percent_pattern, spanish), text) << '"' << text << '"';
+  EXPECT_EQ(format_number(std::string(400, '9'), count_pattern, spanish), std::string(400, '9'));
 }
-
-TEST(RegionalSettings, TakesTheLocaleSeparatorsAndSpanishForTheCLocale) {
-  const RegionalSettings c = RegionalSettings::of_locale(QLocale::c());
-  EXPECT_EQ(c.decimal_separator, u',');
-  EXPECT_EQ(c.group_separator, u'.');
-  const RegionalSettings us = RegionalSettings::of_locale(QLocale(QLocale::English, QLocale::UnitedStates));
-  EXPECT_EQ(us.decimal_separator, u'.');
-  EXPECT_EQ(us.group_separator, u',');
-  const RegionalSettings spain = RegionalSettings::of_locale(QLocale(QLocale::Spanish, QLocale::Spain));
-  EXPECT_EQ(spain.decimal_separator, u',');
-  EXPECT_EQ(spain.group_separator, u'.');
-}
-
-// Windows takes the separators from the user's regional format, not from
-// variables: the Wine checks start the program in each locale. A browser
-// starts no program: the site's checks open it in each language.
-#if !defined(Q_OS_WIN) && !defined(Q_OS_WASM)
-// The separators of a program started with only these variables set.
-QString separators_with(const QStringList& variables) {
-  QProcessEnvironment environment;
-  for (const QString& variable : variables) environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
-  QProcess probe;
-  probe.setProcessEnvironment(environment);
-  probe.start(QStringLiteral(REGIONAL_SETTINGS_PROBE), {});
-  EXPECT_TRUE(probe.waitForFinished(10000));
-  return QString::fromUtf8(probe.readAllStandardOutput());
-}
-
-TEST(RegionalSettings, FollowTheNumericSettingAloneAndFallBackToSpanish) {
-  const struct {
-    QStringList environment;
-    const char* separators;  // decimal, then thousands
-  } cases[] = {
-      {{"LANG=es_ES.UTF-8"}, ",."},
-      {{"LANG=en_US.UTF-8"}, ".,"},
-      {{"LANG=C"}, ",."},
-      {{}, ",."},
-      {{"LANG=C", "LC_NUMERIC=en_US.UTF-8"}, ".,"},
-      {{"LANG=en_GB.UTF-8", "LC_MESSAGES=C"}, ".,"},
-      {{"LC_ALL=es_ES.UTF-8", "LC_NUMERIC=en_US.UTF-8", "LANG=en_US.UTF-8"}, ",."},
-      {{"LC_ALL=POSIX", "LANG=en_US.UTF-8"}, ",."},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(separators_with(c.environment), c.separators) << c.environment.join(u' ').toStdString();
-}
-#elif defined(Q_OS_WIN)
-// The separators read once the user has set these in the regional format;
-// the user's own are put back afterwards.
-QString separators_with(const wchar_t* decimal, const wchar_t* thousands) {
-  wchar_t own_decimal[LOCALE_NAME_MAX_LENGTH] = {};
-  wchar_t own_thousands[LOCALE_NAME_MAX_LENGTH] = {};
-  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, own_decimal, LOCALE_NAME_MAX_LENGTH);
-  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, own_thousands, LOCALE_NAME_MAX_LENGTH);
-  EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, decimal));
-  EXPECT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, thousands));
-  const RegionalSettings settings = RegionalSettings::system();
-  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, own_decimal);
-  SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, own_thousands);
-  return QString(settings.decimal_separator) + settings.group_separator;
-}
-
-TEST(RegionalSettings, TakeTheFirstCharacterOfTheUsersOwnAndSpanishForNone) {
-  const struct {
-    const wchar_t* decimal;
-    const wchar_t* thousands;
-    const char* separators;
-  } cases[] = {
-      {L"'", L"_", "'_"},
-      {L"'x", L"_y", "'_"},
-      {L"", L"", ",."},
-  };
-  for (const auto& c : cases) EXPECT_EQ(separators_with(c.decimal, c.thousands), c.separators) << c.separators;
-}
-#endif
 
 }  // namespace
 }  // namespace zarandola

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/pdf_page.h"
+#include "printing/pdf_page.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,7 @@ std::vector<PrintedLine> page_drawn_with(const QMarginsF& margins,
                                          const std::vector<IndentedText>& lines = {{0, "LAS RULETAS ZARANDOLA"}}) {
   PdfPage page(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, margins, QPageLayout::Point), 1200);
   EXPECT_TRUE(page.is_open());
-  QFont font(drawn_face("Comic Sans MS"));
+  QFont font(QString::fromStdString(drawn_face("Comic Sans MS")));
   font.setPointSizeF(14);
   for (const IndentedText& line : lines) page.lines().text_line(font, line.indent, line.text);
   const QTemporaryDir folder;

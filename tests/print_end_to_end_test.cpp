@@ -28,7 +28,7 @@
 #include "core/clock_random_source.h"
 #include "modal_message.h"
 #include "pdf_text.h"
-#include "report/cups_printer_service.h"
+#include "printing/cups_printer_service.h"
 #include "ui/frmzarandola.h"
 #include "window_texts.h"
 

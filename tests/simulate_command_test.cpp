@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/simulate_command.h"
+#include "window/simulate_command.h"
 
 #include <gtest/gtest.h>
 
 #include "error_kind_of.h"
 #include "format/number_text.h"
+#include "printed_fields.h"
 #include "scripted_random_source.h"
-#include "window_texts.h"
 
 namespace zarandola {
 namespace {

@@ -21,6 +21,7 @@
 #include "ui/average_chart.h"
 #include "ui/evolution_window.h"
 #include "ui/frmzarandola.h"
+#include "ui/qt_values.h"
 #include "window_texts.h"
 
 namespace zarandola {
@@ -130,17 +131,18 @@ TEST(EvolutionPicture, TheFairPriceTheBandAndThePathLieWhereTheAxesSay) {
   window.show();
   QCoreApplication::processEvents();
   const QImage image = window.grab().toImage();
-  const ChartScale scale = window.chart().scale();
-  const auto pixel = [&](QPointF at) { return image.pixelColor(window.chart().mapTo(&window, at.toPoint())); };
-  const auto drawn = [&](double trial, double prize) { return tint(pixel(scale.at(trial, prize))); };
+  const picture::Scale scale = window.chart().picture().scale;
+  const auto at = [&](double trial, double prize) { return qt_point(scale.at(trial, prize)); };
+  const auto pixel = [&](QPointF place) { return image.pixelColor(window.chart().mapTo(&window, place.toPoint())); };
+  const auto drawn = [&](double trial, double prize) { return tint(pixel(at(trial, prize))); };
   // A tick is a line a pixel wide: it lies on the pixel of its place or the next.
   const auto tick_at = [&](QPointF at, QPointF across) {
     return std::min({pixel(at - across).lightness(), pixel(at).lightness(), pixel(at + across).lightness()}) < 100;
   };
   for (double trial = 1; trial <= 10000; trial *= 10)
-    EXPECT_TRUE(tick_at(scale.at(trial, 0) + QPointF(0, 3), QPointF(1, 0))) << "no tick under " << trial;
+    EXPECT_TRUE(tick_at(at(trial, 0) + QPointF(0, 3), QPointF(1, 0))) << "no tick under " << trial;
   for (double prize = 0; prize <= scale.top_prize; prize += 50)
-    EXPECT_TRUE(tick_at(scale.at(1, prize) - QPointF(3, 0), QPointF(0, 1))) << "no tick beside " << prize;
+    EXPECT_TRUE(tick_at(at(1, prize) - QPointF(3, 0), QPointF(0, 1))) << "no tick beside " << prize;
   const double fair = TheoreticalValues::expected_prize;
   for (const double trial : {100.0, 300.0}) {
     SCOPED_TRACE(trial);

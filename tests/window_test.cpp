@@ -32,7 +32,7 @@
 #include "ui/evolution_window.h"
 #include "ui/frmzarandola.h"
 #include "ui/picture_box.h"
-#include "ui/simulate_command.h"
+#include "window/simulate_command.h"
 #include "window_texts.h"
 
 namespace zarandola {
@@ -68,6 +68,17 @@ std::vector<float> twenty_trials_script() {
   return values;
 }
 
+// Notes the application's cursor at each operation, as the user sees it.
+struct CursorRecordingPrinter : RecordingPrinter {
+  CursorRecordingPrinter() {
+    on_operation = [this] {
+      const QCursor* shown = QGuiApplication::overrideCursor();
+      cursor = shown ? shown->shape() : Qt::ArrowCursor;
+    };
+  }
+  Qt::CursorShape cursor = Qt::ArrowCursor;
+};
+
 class WindowTest : public ::testing::Test {
  protected:
   explicit WindowTest(std::vector<float> script = twenty_trials_script())
@@ -82,7 +93,7 @@ class WindowTest : public ::testing::Test {
   void type_count(const QString& text) { boxes().numexp->setText(text); }
 
   ScriptedRandomSource source_;
-  RecordingPrinter printer_;
+  CursorRecordingPrinter printer_;
   frmzarandola window_;
 };
 
@@ -253,7 +264,7 @@ TEST_F(WindowTest, ImprimirPrintsTheFieldsAsTheyStandAtTheClick) {
   const auto before = texts_of(window_);
   button("Command1")->click();
   ASSERT_EQ(printer_.operations.size(), 28u);
-  EXPECT_EQ(printer_.operations[8], QString::fromUtf8("15 |1) RESULTADOS TRAS REALIZAR |10.000| VECES LA SIMULACIÓN|"));
+  EXPECT_EQ(printer_.operations[8], "15 |1) RESULTADOS TRAS REALIZAR |10.000| VECES LA SIMULACIÓN|");
   EXPECT_EQ(printer_.operations[12], "20 |Se obtiene premio con las cerezas |siete| veces, el |25,00|%|");
   EXPECT_EQ(printer_.operations[15], "20 |El premio medio ha sido de |70,00| pesetas|");
   EXPECT_EQ(texts_of(window_), before);

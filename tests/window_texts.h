@@ -9,6 +9,7 @@
 #include <ostream>
 #include <vector>
 
+#include "printed_fields.h"
 #include "ui/frmzarandola.h"
 #include "ui/text_boxes.h"
 
@@ -17,18 +18,7 @@ inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << tex
 
 namespace zarandola {
 
-using WindowTexts = WindowFields<QString>;
-
-template <typename T>
-void PrintTo(const ResultFields<T>& fields, std::ostream* out) {
-  for_each_result_field([&](const T& text) { *out << ' ' << ::testing::PrintToString(text); }, fields);
-}
-
-template <typename T>
-void PrintTo(const WindowFields<T>& fields, std::ostream* out) {
-  *out << ::testing::PrintToString(fields.numexp);
-  PrintTo(static_cast<const ResultFields<T>&>(fields), out);
-}
+using WindowTexts = WindowFields<std::string>;
 
 namespace testing {
 
@@ -45,7 +35,7 @@ inline std::vector<QWidget*> controls_of(const QWidget& window) {
 inline WindowTexts texts_of(const frmzarandola& window) { return zarandola::texts_of(window.text_boxes()); }
 
 // What the fourteen result fields show.
-inline ResultFields<QString> results_of(const frmzarandola& window) { return texts_of(window); }
+inline ResultFields<std::string> results_of(const frmzarandola& window) { return texts_of(window); }
 
 }  // namespace testing
 }  // namespace zarandola

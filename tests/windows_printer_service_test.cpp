@@ -4,7 +4,7 @@
 // the file where that queue writes each page. tests/windows/printed_page.sh
 // runs the first test and reads the page it leaves. The disabled tests need
 // the queue changed first; the Wine checks run them.
-#include "report/windows_printer_service.h"
+#include "printing/windows_printer_service.h"
 
 #include <gtest/gtest.h>
 

@@ -39,7 +39,7 @@ build_here() {
   echo "build-web/site: $(du -sh build-web/site | cut -f1); zarandola.wasm with brotli:" \
     "$(brotli -c "$wasm" | wc -c | numfmt --to=iec) of $(stat -c %s "$wasm" | numfmt --to=iec)"
   if $tests; then
-    ctest --test-dir build-web -L unit -j "$(nproc)" --output-on-failure | tail -6  # fails the script when a test fails
+    ctest --test-dir build-web -L program -j "$(nproc)" --output-on-failure | tail -6  # fails the script when a test fails
     tests/web/check_in_browsers.sh build-web/site "$cache/npm"
   fi
 }

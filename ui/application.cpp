@@ -19,16 +19,16 @@
 #include "ui/text_box.h"
 
 #if defined(Q_OS_WASM)
-#include "report/web_printer_service.h"
+#include "printing/web_printer_service.h"
 #elif defined(Q_OS_WIN)
-#include "report/windows_printer_service.h"
+#include "printing/windows_printer_service.h"
 #else
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <csignal>
 
-#include "report/cups_printer_service.h"
+#include "printing/cups_printer_service.h"
 #endif
 
 namespace zarandola {

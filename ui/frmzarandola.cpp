@@ -23,16 +23,17 @@
 #include <vector>
 
 #include "errors/run_time_error.h"
-#include "report/faces.h"
 #include "report/printed_report.h"
 #include "ui/announcer.h"
-#include "ui/error_message.h"
 #include "ui/evolution_window.h"
 #include "ui/picture_box.h"
-#include "ui/simulate_command.h"
+#include "ui/qt_values.h"
+#include "ui/system_settings.h"
 #include "ui/text_box.h"
 #include "ui/web_page.h"
-#include "ui/window_layout.h"
+#include "window/layout.h"
+#include "window/messages.h"
+#include "window/simulate_command.h"
 
 // The window's pictures are compiled into this library; a static library has to
 // register them itself.
@@ -45,26 +46,19 @@ using layout::ControlKind;
 using layout::ControlRow;
 using layout::twips_to_pixels;
 
-QFont font_of(const layout::FontStyle& style) {
-  QFont font(drawn_face(QString::fromUtf8(style.face)));
-  font.setPointSizeF(style.points);
-  font.setBold(style.bold);
-  return font;
-}
-
 QWidget* make_widget(const ControlRow& row) {
-  const QString caption = QString::fromUtf8(row.caption);
+  const QString caption = qt_text(row.caption);
   switch (row.kind) {
     case ControlKind::Label: {
       auto* label = new QLabel(caption);
       label->setTextFormat(Qt::PlainText);
       label->setWordWrap(true);
-      label->setAlignment(row.alignment);
+      label->setAlignment(qt_alignment(row.alignment) | Qt::AlignTop);
       return label;
     }
     case ControlKind::TextBox: {
-      auto* box = new TextBox(caption, row.box == &TextBoxes::numexp);
-      box->setAlignment(row.alignment | Qt::AlignVCenter);
+      auto* box = new TextBox(caption, row.field == Field::numexp);
+      box->setAlignment(qt_alignment(row.alignment) | Qt::AlignVCenter);
       box->setMaxLength(std::numeric_limits<int>::max());  // no limit on what a person may type
       return box;
     }
@@ -81,8 +75,9 @@ QWidget* make_widget(const ControlRow& row) {
 void apply_colours(QWidget* widget, const ControlRow& row) {
   QPalette palette = widget->palette();
   const bool text_box = row.kind == ControlKind::TextBox;
-  if (row.colours.text.isValid()) palette.setColor(text_box ? QPalette::Text : QPalette::WindowText, row.colours.text);
-  if (row.colours.background.isValid()) palette.setColor(QPalette::Base, row.colours.background);
+  if (row.colours.text)
+    palette.setColor(text_box ? QPalette::Text : QPalette::WindowText, qt_colour(*row.colours.text));
+  if (row.colours.background) palette.setColor(QPalette::Base, qt_colour(*row.colours.background));
   widget->setPalette(palette);
 }
 
@@ -148,16 +143,16 @@ void frmzarandola::build_controls(QWidget* client) {
   std::vector<std::pair<int, QWidget*>> focus_order;  // by tab index
   for (const ControlRow& row : layout::controls()) {
     QWidget* widget = make_widget(row);
-    widget->setParent(row.parent ? client->findChild<QWidget*>(QString::fromUtf8(row.parent)) : client);
-    widget->setObjectName(QString::fromUtf8(row.name));
+    widget->setParent(row.parent ? client->findChild<QWidget*>(qt_text(row.parent)) : client);
+    widget->setObjectName(qt_text(row.name));
     widget->setGeometry(twips_to_pixels(row.left), twips_to_pixels(row.top), twips_to_pixels(row.width),
                         twips_to_pixels(row.height));
-    if (row.font.face) widget->setFont(font_of(row.font));
+    if (row.font.face) widget->setFont(qt_font(row.font));
     apply_colours(widget, row);
-    if (row.accessible_name) widget->setAccessibleName(QString::fromUtf8(row.accessible_name));
-    if (row.accessible_description) widget->setAccessibleDescription(QString::fromUtf8(row.accessible_description));
-    if (row.box) boxes_.*row.box = static_cast<QLineEdit*>(widget);
-    if (row.button) buttons_.*row.button = static_cast<QPushButton*>(widget);
+    if (row.accessible_name) widget->setAccessibleName(qt_text(row.accessible_name));
+    if (row.accessible_description) widget->setAccessibleDescription(qt_text(row.accessible_description));
+    if (row.field) boxes_.*field_member<QLineEdit*>(*row.field) = static_cast<QLineEdit*>(widget);
+    if (row.button) buttons_.*button_member(*row.button) = static_cast<QPushButton*>(widget);
     if (takes_focus(row.kind)) focus_order.emplace_back(row.tab_index, widget);
   }
   std::ranges::sort(focus_order);
@@ -224,7 +219,7 @@ void frmzarandola::run_command(void (frmzarandola::*command)()) {
 
 void frmzarandola::show_error(const RunTimeError& error) {
   announcer_->forget();
-  show_message(QMessageBox::Warning, QString::fromUtf8(error.what()), advice_for(error.kind()));
+  show_message(QMessageBox::Warning, qt_text(error.what()), qt_text(advice_for(error.kind())));
 }
 
 void frmzarandola::show_message(QMessageBox::Icon icon, const QString& text, const QString& advice) {
@@ -241,14 +236,17 @@ void frmzarandola::show_message(QMessageBox::Icon icon, const QString& text, con
 void frmzarandola::reject() { buttons_.Command2->click(); }
 
 void frmzarandola::simulate() {
-  const SimulationRun run = [this] {
+  const RegionalSettings settings = system_regional_settings();
+  const std::string count = boxes_.numexp->text().toStdString();
+  const SimulationRun run = [&] {
     WaitCursor wait;
-    return zarandola::simulate(boxes_.numexp->text(), run_trials_);
+    return zarandola::simulate(count, run_trials_, settings);
   }();
-  for_each_result_field([](QLineEdit* box, const QString& text) { box->setText(text); }, boxes_, run.results);
+  for_each_result_field([](QLineEdit* box, const std::string& text) { box->setText(qt_text(text)); }, boxes_,
+                        run.results);
   evolution_->show_path(run.path.points());
   if (auto* scrolled = findChild<QScrollArea*>()) scrolled->ensureWidgetVisible(boxes_.premed);  // the answer line
-  announcer_->say(spoken_answer(boxes_.numexp->text(), run.results));
+  announcer_->say(qt_text(spoken_answer(count, run.results, settings)));
 }
 
 void frmzarandola::clear() {
@@ -259,16 +257,13 @@ void frmzarandola::clear() {
 }
 
 void frmzarandola::print_report() {
-  const Page page = report_page(texts_of(boxes_));
+  const Page page = report_page(texts_of(boxes_), system_regional_settings());
   const SentPage sent = [&] {
     WaitCursor wait;
     return print_page(page, printer_);
   }();
-  if (sent.waits_for_stopped_printer)
-    show_message(QMessageBox::Information,
-                 QStringLiteral("La página está en la cola de la impresora «%1», que está detenida: se "
-                                "imprimirá cuando se vuelva a poner en marcha.")
-                     .arg(sent.printer));
+  if (const std::string waiting = waiting_page_message(sent); !waiting.empty())
+    show_message(QMessageBox::Information, qt_text(waiting));
 }
 
 void frmzarandola::end_program() {

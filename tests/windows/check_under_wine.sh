@@ -71,7 +71,7 @@ runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.d
 libraries="$qt/bin;$runtime;/usr/x86_64-w64-mingw32/lib"
 page=$work/printer/out/page.pdf
 WINEPATH=$libraries ZARANDOLA_TEST_PAGE=$page QT_PLUGIN_PATH=$qt/plugins \
-  ctest --test-dir "$build" -L 'unit|print' -j "$(nproc)" --output-on-failure | tail -4
+  ctest --test-dir "$build" -L 'program|unit|print' -j "$(nproc)" --output-on-failure | tail -4
 [ "${PIPESTATUS[0]}" -eq 0 ] || fail "unit tests"
 
 # Runs one of the printer's tests that need the queue changed first.

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include <string>
+#include <string_view>
 
 namespace zarandola {
 
@@ -10,6 +11,6 @@ namespace zarandola {
 // for "MS Sans Serif", which a PC has only in a few bitmap sizes, and Comic
 // Neue for "Comic Sans MS". Where the system lacks them, the program carries
 // them, and loads them as it starts.
-QString drawn_face(const QString& named_face);
+std::string drawn_face(std::string_view named_face);
 
 }  // namespace zarandola

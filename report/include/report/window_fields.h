@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
+
 // The window's fifteen fields, where the window and the page meet: one typed
 // member each, named after its text box, for the texts the boxes show, the
 // boxes themselves, or a run's figures.
@@ -57,14 +59,49 @@ constexpr void for_each_window_field(F&& f, Fields&&... fields) {
   for_each_result_field(f, fields...);
 }
 
+// The fifteen fields by name, in the order of for_each_window_field: what
+// the window's layout table says a text box is.
+enum class Field {
+  numexp,
+  limon,
+  manzana,
+  cereza,
+  nopre,
+  limonp,
+  manzanap,
+  cerezap,
+  noprep,
+  limont,
+  manzanat,
+  cerezat,
+  nopret,
+  premed,
+  espemat
+};
+
+// The member of the fields that a name stands for.
+template <typename T>
+constexpr T WindowFields<T>::*field_member(Field name) {
+  using F = WindowFields<T>;
+  constexpr T F::*members[] = {&F::numexp,   &F::limon,    &F::manzana, &F::cereza, &F::nopre,
+                               &F::limonp,   &F::manzanap, &F::cerezap, &F::noprep, &F::limont,
+                               &F::manzanat, &F::cerezat,  &F::nopret,  &F::premed, &F::espemat};
+  return members[static_cast<std::size_t>(name)];
+}
+
 // A field added to a record but not to its visitor fails to compile here: a
-// record of one-byte fields has as many bytes as its visitor makes calls.
+// record of one-byte fields has as many bytes as its visitor makes calls, and
+// each name stands for the field that the visitor reaches in its place.
 consteval bool visitors_cover_every_field() {
   int result_calls = 0;
   int window_calls = 0;
   for_each_result_field([&result_calls](char) { ++result_calls; }, ResultFields<char>{});
-  for_each_window_field([&window_calls](char) { ++window_calls; }, WindowFields<char>{});
-  return result_calls == sizeof(ResultFields<char>) && window_calls == sizeof(WindowFields<char>);
+  WindowFields<char> order{};
+  for_each_window_field([&window_calls](char& place) { place = static_cast<char>(window_calls++); }, order);
+  bool names_in_order = true;
+  for (int place = 0; place < window_calls; ++place)
+    names_in_order = names_in_order && order.*field_member<char>(static_cast<Field>(place)) == place;
+  return result_calls == sizeof(ResultFields<char>) && window_calls == sizeof(WindowFields<char>) && names_in_order;
 }
 static_assert(visitors_cover_every_field());
 

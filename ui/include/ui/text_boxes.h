@@ -2,9 +2,10 @@
 #pragma once
 
 #include <QLineEdit>
-#include <QString>
+#include <string>
 
 #include "report/window_fields.h"
+#include "window/layout.h"
 
 class QPushButton;
 
@@ -19,10 +20,18 @@ struct CommandButtons {
   QPushButton* Command2;  // "Terminar"
 };
 
+// The member of the buttons that a name stands for.
+constexpr QPushButton* CommandButtons::*button_member(layout::Button name) {
+  constexpr QPushButton* CommandButtons::*members[] = {&CommandButtons::Simular, &CommandButtons::Borrar,
+                                                       &CommandButtons::Command1, &CommandButtons::Command2};
+  return members[static_cast<std::size_t>(name)];
+}
+
 // What the fifteen text boxes show.
-inline WindowFields<QString> texts_of(const TextBoxes& boxes) {
-  WindowFields<QString> texts;
-  for_each_window_field([](const QLineEdit* box, QString& text) { text = box->text(); }, boxes, texts);
+inline WindowFields<std::string> texts_of(const TextBoxes& boxes) {
+  WindowFields<std::string> texts;
+  for_each_window_field([](const QLineEdit* box, std::string& text) { text = box->text().toStdString(); }, boxes,
+                        texts);
   return texts;
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include <string>
+#include <string_view>
 
 #include "core/simulation.h"
 #include "format/regional_settings.h"
@@ -10,7 +11,7 @@
 namespace zarandola {
 
 // The texts of the fourteen result fields after a run.
-using SimulationResults = ResultFields<QString>;
+using SimulationResults = ResultFields<std::string>;
 
 // What a run gives: the fields' texts, and how its average prize settled.
 struct SimulationRun {
@@ -21,12 +22,11 @@ struct SimulationRun {
 // Everything that "Simular" shows for the typed trial count, computed before
 // any field is written, so that an error leaves the window as it was. The
 // count must be a whole number from 1 up; anything else throws RunTimeError.
-SimulationRun simulate(const QString& count_text, const TrialRunner& run_trials,
-                       const RegionalSettings& settings = RegionalSettings::system());
+SimulationRun simulate(std::string_view count_text, const TrialRunner& run_trials, const RegionalSettings& settings);
 
 // The answer of a run in one sentence, for a screen reader to say: the trials,
 // the average prize and the fair price, written as the window writes them.
-QString spoken_answer(const QString& count_text, const SimulationResults& results,
-                      const RegionalSettings& settings = RegionalSettings::system());
+std::string spoken_answer(std::string_view count_text, const SimulationResults& results,
+                          const RegionalSettings& settings);
 
 }  // namespace zarandola

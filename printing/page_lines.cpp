@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/page_lines.h"
+#include "printing/page_lines.h"
 
 #include <QFontMetricsF>
 
 namespace zarandola {
+
+QString joined(const std::vector<std::string>& items) {
+  QString text;
+  for (const std::string& item : items) text += QString::fromStdString(item);
+  return text;
+}
 
 bool PageLines::begin(QPaintDevice& device) {
   device_ = &device;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/cups_printer_service.h"
+#include "printing/cups_printer_service.h"
 
 #include <cups/cups.h>
 
@@ -10,8 +10,8 @@
 #include <utility>
 
 #include "errors/run_time_error.h"
+#include "printing/pdf_page.h"
 #include "report/faces.h"
-#include "report/pdf_page.h"
 
 namespace zarandola {
 namespace {
@@ -136,7 +136,9 @@ CupsPrinterService::CupsPrinterService(CupsDocumentCalls calls) : calls_(std::mo
 
 CupsPrinterService::~CupsPrinterService() { cancel_document(); }
 
-void CupsPrinterService::set_font_name(const QString& name) { font_.setFamily(drawn_face(name)); }
+void CupsPrinterService::set_font_name(const std::string& name) {
+  font_.setFamily(QString::fromStdString(drawn_face(name)));
+}
 
 void CupsPrinterService::set_font_size(float points) { font_.setPointSizeF(points); }
 
@@ -165,9 +167,9 @@ void CupsPrinterService::print_blank_line() {
   page_->lines().blank_line(font_);
 }
 
-void CupsPrinterService::print_line(int indent, const QStringList& items) {
+void CupsPrinterService::print_line(int indent, const std::vector<std::string>& items) {
   begin_document_if_needed();
-  page_->lines().text_line(font_, indent, items.join(QString()));
+  page_->lines().text_line(font_, indent, joined(items));
 }
 
 SentPage CupsPrinterService::end_document() {
@@ -182,7 +184,7 @@ SentPage CupsPrinterService::end_document() {
     cancel_document();
     throw;
   }
-  const SentPage sent{printer_name_, connection_->is_stopped(printer_name_.toUtf8())};
+  const SentPage sent{printer_name_.toStdString(), connection_->is_stopped(printer_name_.toUtf8())};
   cancel_document();  // the queue holds its own copy now
   return sent;
 }

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/windows_printer_service.h"
+#include "printing/windows_printer_service.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <utility>
 
 #include "errors/run_time_error.h"
-#include "report/page_lines.h"
+#include "printing/page_lines.h"
 
 namespace zarandola {
 namespace {
@@ -51,7 +51,9 @@ class PrintEngineComplaints {
 // program loads itself comes out blank, as one does in an OpenType CFF face,
 // which the system may fall back on. Tahoma, TrueType on every Windows and in
 // Wine, comes next instead.
-void WindowsPrinterService::set_font_name(const QString& name) { font_.setFamilies({name, QStringLiteral("Tahoma")}); }
+void WindowsPrinterService::set_font_name(const std::string& name) {
+  font_.setFamilies({QString::fromStdString(name), QStringLiteral("Tahoma")});
+}
 
 void WindowsPrinterService::set_font_size(float points) { font_.setPointSizeF(points); }
 
@@ -67,27 +69,27 @@ void WindowsPrinterService::print_blank_line() {
   lines_.push_back({font_, 0, {}});
 }
 
-void WindowsPrinterService::print_line(int indent, const QStringList& items) {
+void WindowsPrinterService::print_line(int indent, const std::vector<std::string>& items) {
   begin_document_if_needed();
-  lines_.push_back({font_, indent, items.join(QString())});
+  lines_.push_back({font_, indent, joined(items)});
 }
 
 SentPage WindowsPrinterService::end_document() {
   if (printer_name_.isEmpty()) return {};
-  const SentPage sent{printer_name_};
+  const QString name = printer_name_;
   const std::vector<Line> lines = std::move(lines_);
   cancel_document();  // whatever happens below, the next report begins afresh
 
-  QPrinter printer(QPrinterInfo::printerInfo(sent.printer), QPrinter::HighResolution);
+  QPrinter printer(QPrinterInfo::printerInfo(name), QPrinter::HighResolution);
   printer.setDocName(QStringLiteral("Zarandola"));
   const PrintEngineComplaints complaints;
   PageLines page;
   if (!page.begin(printer))
-    raise(ErrorKind::Printer, QStringLiteral("La impresora «%1» no ha aceptado el documento.").arg(sent.printer));
+    raise(ErrorKind::Printer, QStringLiteral("La impresora «%1» no ha aceptado el documento.").arg(name));
   for (const Line& line : lines) page.text_line(line.font, line.indent, line.text);
   if (!page.finish() || complaints.any() || printer.printerState() == QPrinter::Error)
-    raise(ErrorKind::Printer, QStringLiteral("La impresora «%1» no ha aceptado la página.").arg(sent.printer));
-  return sent;
+    raise(ErrorKind::Printer, QStringLiteral("La impresora «%1» no ha aceptado la página.").arg(name));
+  return {name.toStdString()};
 }
 
 void WindowsPrinterService::cancel_document() noexcept {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/web_printer_service.h"
+#include "printing/web_printer_service.h"
 
 #include <emscripten.h>
 
@@ -8,8 +8,8 @@
 #include <QPageSize>
 
 #include "errors/run_time_error.h"
+#include "printing/pdf_page.h"
 #include "report/faces.h"
-#include "report/pdf_page.h"
 
 // Hands the PDF to the page's printPdf (web/site.js), which answers whether
 // the browser took it.
@@ -37,7 +37,9 @@ WebPrinterService::WebPrinterService() = default;
 
 WebPrinterService::~WebPrinterService() = default;
 
-void WebPrinterService::set_font_name(const QString& name) { font_.setFamily(drawn_face(name)); }
+void WebPrinterService::set_font_name(const std::string& name) {
+  font_.setFamily(QString::fromStdString(drawn_face(name)));
+}
 
 void WebPrinterService::set_font_size(float points) { font_.setPointSizeF(points); }
 
@@ -54,8 +56,8 @@ PdfPage& WebPrinterService::page() {
 
 void WebPrinterService::print_blank_line() { page().lines().blank_line(font_); }
 
-void WebPrinterService::print_line(int indent, const QStringList& items) {
-  page().lines().text_line(font_, indent, items.join(QString()));
+void WebPrinterService::print_line(int indent, const std::vector<std::string>& items) {
+  page().lines().text_line(font_, indent, joined(items));
 }
 
 SentPage WebPrinterService::end_document() {
@@ -65,7 +67,7 @@ SentPage WebPrinterService::end_document() {
   if (pdf.isEmpty()) raise("No se ha podido componer la página en el navegador.");
   if (!hand_pdf_to_page(pdf.constData(), static_cast<int>(pdf.size())))
     raise("El navegador no ha aceptado la página para imprimirla ni para descargarla.");
-  return {QStringLiteral("el navegador")};
+  return {"el navegador"};
 }
 
 void WebPrinterService::cancel_document() noexcept { page_.reset(); }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/window_layout.h"
+#include "window/layout.h"
 
 namespace zarandola::layout {
 namespace {
@@ -12,16 +12,17 @@ constexpr FontStyle bold{sans, 9.75, true};
 constexpr FontStyle small_bold{sans, 8.25, true};
 constexpr FontStyle credit_font{"Comic Sans MS", 8.25, false};
 
-const Colours standard{};
-const Colours red_text{QColor(255, 0, 0), QColor()};
-const Colours dark_red_text{QColor(192, 0, 0), QColor()};
+constexpr Colours standard{};
+constexpr Colours red_text{Rgb{255, 0, 0}, {}};
+constexpr Colours dark_red_text{Rgb{192, 0, 0}, {}};
 // Every figure that a run produces, and the fixed theoretical figures.
-const Colours simulation{QColor(0, 0, 255), QColor(224, 224, 224)};
-const Colours theory{QColor(192, 0, 0), QColor(192, 192, 192)};
+constexpr Colours simulation{Rgb{0, 0, 255}, Rgb{224, 224, 224}};
+constexpr Colours theory{Rgb{192, 0, 0}, Rgb{192, 192, 192}};
 
-constexpr Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
-constexpr Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
-constexpr Qt::Alignment none{};
+constexpr Alignment left = Alignment::Left;
+constexpr Alignment centre = Alignment::Centre;
+constexpr Alignment right = Alignment::Right;
+constexpr Alignment none = Alignment::None;
 
 using enum ControlKind;
 
@@ -56,18 +57,18 @@ const ControlRow table[] = {
      standard, centre, 38, nullptr},
 
     // The trial count and the buttons.
-    {"numexp", TextBox, "Frame1", " ", 6240, 240, 1215, 330, regular, standard, Qt::AlignHCenter, 0,
-     "Indica el número de veces que haremos la simulación", &TextBoxes::numexp, nullptr},
+    {"numexp", TextBox, "Frame1", " ", 6240, 240, 1215, 330, regular, standard, centre, 0,
+     "Indica el número de veces que haremos la simulación", Field::numexp},
     {"Label7", Label, "Frame1", "Indica el número de veces que haremos la simulación", 480, 360, 5655, 375, bold,
      standard, left, 9, nullptr},
-    {"Simular", CommandButton, "Frame1", "&Simular", 360, 720, 1215, 375, regular, standard, none, 10, nullptr, nullptr,
-     &CommandButtons::Simular},
-    {"Borrar", CommandButton, "Frame1", "&Borrar", 2400, 720, 1215, 375, regular, standard, none, 11, nullptr, nullptr,
-     &CommandButtons::Borrar},
+    {"Simular", CommandButton, "Frame1", "&Simular", 360, 720, 1215, 375, regular, standard, none, 10, nullptr,
+     std::nullopt, Button::Simular},
+    {"Borrar", CommandButton, "Frame1", "&Borrar", 2400, 720, 1215, 375, regular, standard, none, 11, nullptr,
+     std::nullopt, Button::Borrar},
     {"Command1", CommandButton, "Frame1", "&Imprimir", 4440, 720, 1215, 375, regular, standard, none, 39, nullptr,
-     nullptr, &CommandButtons::Command1},
+     std::nullopt, Button::Command1},
     {"Command2", CommandButton, "Frame1", "&Terminar", 6600, 720, 1215, 375, regular, standard, none, 40, nullptr,
-     nullptr, &CommandButtons::Command2},
+     std::nullopt, Button::Command2},
 
     // The results: four rows of count, percentage and theoretical percentage.
     {"Label8", Label, "Frame2", "Se obtiene el premio con los limones ............", 240, 600, 4815, 255, bold,
@@ -81,40 +82,40 @@ const ControlRow table[] = {
     {"Label12", Label, "Frame2", "nº de veces", 4920, 240, 1335, 255, bold, standard, centre, 17, nullptr},
     {"Label13", Label, "Frame2", "%", 6600, 240, 615, 255, bold, standard, centre, 18, nullptr},
     {"Label14", Label, "Frame2", "% teórico", 7680, 120, 855, 495, bold, standard, centre, 19, nullptr},
-    {"limon", TextBox, "Frame2", " ", 5040, 600, 1095, 285, bold, simulation, Qt::AlignHCenter, 20,
-     "Limones, nº de veces", &TextBoxes::limon, nullptr, simulated_result},
-    {"limonp", TextBox, "Frame2", " ", 6480, 600, 855, 285, bold, simulation, Qt::AlignHCenter, 21, "Limones, %",
-     &TextBoxes::limonp, nullptr, simulated_result},
-    {"limont", TextBox, "Frame2", " ", 7680, 600, 855, 285, bold, theory, Qt::AlignHCenter, 22, "Limones, % teórico",
-     &TextBoxes::limont, nullptr, theoretical_value},
-    {"manzana", TextBox, "Frame2", " ", 5040, 960, 1095, 285, bold, simulation, Qt::AlignHCenter, 23,
-     "Manzanas, nº de veces", &TextBoxes::manzana, nullptr, simulated_result},
-    {"manzanap", TextBox, "Frame2", " ", 6480, 960, 855, 285, bold, simulation, Qt::AlignHCenter, 24, "Manzanas, %",
-     &TextBoxes::manzanap, nullptr, simulated_result},
-    {"manzanat", TextBox, "Frame2", " ", 7680, 960, 855, 285, bold, theory, Qt::AlignHCenter, 25, "Manzanas, % teórico",
-     &TextBoxes::manzanat, nullptr, theoretical_value},
-    {"cereza", TextBox, "Frame2", " ", 5040, 1320, 1095, 285, bold, simulation, Qt::AlignHCenter, 26,
-     "Cerezas, nº de veces", &TextBoxes::cereza, nullptr, simulated_result},
-    {"cerezap", TextBox, "Frame2", " ", 6480, 1320, 855, 285, bold, simulation, Qt::AlignHCenter, 27, "Cerezas, %",
-     &TextBoxes::cerezap, nullptr, simulated_result},
-    {"cerezat", TextBox, "Frame2", " ", 7680, 1320, 855, 285, bold, theory, Qt::AlignHCenter, 28, "Cerezas, % teórico",
-     &TextBoxes::cerezat, nullptr, theoretical_value},
-    {"nopre", TextBox, "Frame2", " ", 5040, 1680, 1095, 285, bold, simulation, Qt::AlignHCenter, 29,
-     "Sin premio, nº de veces", &TextBoxes::nopre, nullptr, simulated_result},
-    {"noprep", TextBox, "Frame2", " ", 6480, 1680, 855, 285, bold, simulation, Qt::AlignHCenter, 30, "Sin premio, %",
-     &TextBoxes::noprep, nullptr, simulated_result},
-    {"nopret", TextBox, "Frame2", " ", 7680, 1680, 855, 285, bold, theory, Qt::AlignHCenter, 31,
-     "Sin premio, % teórico", &TextBoxes::nopret, nullptr, theoretical_value},
+    {"limon", TextBox, "Frame2", " ", 5040, 600, 1095, 285, bold, simulation, centre, 20, "Limones, nº de veces",
+     Field::limon, std::nullopt, simulated_result},
+    {"limonp", TextBox, "Frame2", " ", 6480, 600, 855, 285, bold, simulation, centre, 21, "Limones, %", Field::limonp,
+     std::nullopt, simulated_result},
+    {"limont", TextBox, "Frame2", " ", 7680, 600, 855, 285, bold, theory, centre, 22, "Limones, % teórico",
+     Field::limont, std::nullopt, theoretical_value},
+    {"manzana", TextBox, "Frame2", " ", 5040, 960, 1095, 285, bold, simulation, centre, 23, "Manzanas, nº de veces",
+     Field::manzana, std::nullopt, simulated_result},
+    {"manzanap", TextBox, "Frame2", " ", 6480, 960, 855, 285, bold, simulation, centre, 24, "Manzanas, %",
+     Field::manzanap, std::nullopt, simulated_result},
+    {"manzanat", TextBox, "Frame2", " ", 7680, 960, 855, 285, bold, theory, centre, 25, "Manzanas, % teórico",
+     Field::manzanat, std::nullopt, theoretical_value},
+    {"cereza", TextBox, "Frame2", " ", 5040, 1320, 1095, 285, bold, simulation, centre, 26, "Cerezas, nº de veces",
+     Field::cereza, std::nullopt, simulated_result},
+    {"cerezap", TextBox, "Frame2", " ", 6480, 1320, 855, 285, bold, simulation, centre, 27, "Cerezas, %",
+     Field::cerezap, std::nullopt, simulated_result},
+    {"cerezat", TextBox, "Frame2", " ", 7680, 1320, 855, 285, bold, theory, centre, 28, "Cerezas, % teórico",
+     Field::cerezat, std::nullopt, theoretical_value},
+    {"nopre", TextBox, "Frame2", " ", 5040, 1680, 1095, 285, bold, simulation, centre, 29, "Sin premio, nº de veces",
+     Field::nopre, std::nullopt, simulated_result},
+    {"noprep", TextBox, "Frame2", " ", 6480, 1680, 855, 285, bold, simulation, centre, 30, "Sin premio, %",
+     Field::noprep, std::nullopt, simulated_result},
+    {"nopret", TextBox, "Frame2", " ", 7680, 1680, 855, 285, bold, theory, centre, 31, "Sin premio, % teórico",
+     Field::nopret, std::nullopt, theoretical_value},
     {"Label15", Label, "Frame2", "El premio medio ha sido de ", 240, 2280, 3015, 375, bold, standard, left, 32,
      nullptr},
-    {"premed", TextBox, "Frame2", " ", 3240, 2280, 855, 285, bold, simulation, Qt::AlignRight, 33, "Premio medio",
-     &TextBoxes::premed, nullptr, simulated_result},
+    {"premed", TextBox, "Frame2", " ", 3240, 2280, 855, 285, bold, simulation, right, 33, "Premio medio", Field::premed,
+     std::nullopt, simulated_result},
     {"Label16", Label, "Frame2", "pta, que deberá ser el precio de la partida", 4200, 2280, 4455, 255, bold, standard,
      left, 34, nullptr},
     {"Label17", Label, "Frame2", "El valor teórico (esperanza matemática) es ", 240, 2640, 4575, 255, bold, standard,
      left, 35, nullptr},
-    {"espemat", TextBox, "Frame2", " ", 4920, 2640, 855, 285, small_bold, theory, Qt::AlignRight, 36,
-     "Esperanza matemática", &TextBoxes::espemat, nullptr, theoretical_value},
+    {"espemat", TextBox, "Frame2", " ", 4920, 2640, 855, 285, small_bold, theory, right, 36, "Esperanza matemática",
+     Field::espemat, std::nullopt, theoretical_value},
     {"Label18", Label, "Frame2", "pta.", 5880, 2640, 495, 255, bold, standard, left, 37, nullptr},
 };
 

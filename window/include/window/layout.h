@@ -1,27 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QColor>
-#include <Qt>
+#include <optional>
 #include <span>
 
-#include "ui/text_boxes.h"
+#include "report/window_fields.h"
+#include "window/drawing.h"
 
 // The fixed layout of the main window, as data: one row a control.
 namespace zarandola::layout {
 
 enum class ControlKind { Label, TextBox, CommandButton, Frame, PictureBox };
 
-struct FontStyle {
-  const char* face;  // nullptr: the control shows no text and sets no font
-  double points;
-  bool bold;
+struct Colours {
+  std::optional<Rgb> text;        // none: the platform's standard colour
+  std::optional<Rgb> background;  // none: the platform's standard colour
 };
 
-struct Colours {
-  QColor text;        // invalid: the platform's standard colour
-  QColor background;  // invalid: the platform's standard colour
-};
+// The window's four buttons, by the names of their controls.
+enum class Button { Simular, Borrar, Command1, Command2 };
 
 struct ControlRow {
   const char* name;
@@ -31,15 +28,15 @@ struct ControlRow {
   int left, top, width, height;  // twips, relative to the parent
   FontStyle font;
   Colours colours;
-  Qt::Alignment alignment;
+  Alignment alignment;
   int tab_index;
   // What a screen reader says of the control, where its caption does not say
   // it: for a text box, the short form of the captions a sighted user reads
   // for it (its prompt, or its row's and its column's headings).
   const char* accessible_name;
-  // Where the window keeps the control, if its commands use it.
-  QLineEdit* TextBoxes::*box = nullptr;
-  QPushButton* CommandButtons::*button = nullptr;
+  // The field or the button that the control is, if the commands use it.
+  std::optional<Field> field = {};
+  std::optional<Button> button = {};
   const char* accessible_description = nullptr;
 };
 

@@ -6,7 +6,7 @@
 #include <QPageLayout>
 #include <QPdfWriter>
 
-#include "report/page_lines.h"
+#include "printing/page_lines.h"
 
 namespace zarandola {
 

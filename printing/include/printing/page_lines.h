@@ -4,10 +4,15 @@
 #include <QFont>
 #include <QPainter>
 #include <QString>
+#include <string>
+#include <vector>
 
 class QPaintDevice;
 
 namespace zarandola {
+
+// A printed line's items, as one text.
+QString joined(const std::vector<std::string>& items);
 
 // Lines of text drawn on one page of a paint device, a printer or a PDF, from
 // the top left of its printable area down, each in the font given for it.

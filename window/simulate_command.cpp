@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/simulate_command.h"
+#include "window/simulate_command.h"
 
 #include <limits>
 #include <utility>
@@ -30,7 +30,7 @@ void require_countable_run(std::int32_t trials) {
 
 }  // namespace
 
-SimulationRun simulate(const QString& count_text, const TrialRunner& run_trials, const RegionalSettings& settings) {
+SimulationRun simulate(std::string_view count_text, const TrialRunner& run_trials, const RegionalSettings& settings) {
   const std::int32_t trials = text_to_int32(count_text, settings);
   const double divisor = text_to_double(count_text, settings);
   require_whole_count(trials, divisor);
@@ -61,9 +61,10 @@ SimulationRun simulate(const QString& count_text, const TrialRunner& run_trials,
   return {std::move(results), std::move(path)};
 }
 
-QString spoken_answer(const QString& count_text, const SimulationResults& results, const RegionalSettings& settings) {
-  return QStringLiteral("%1 tiradas: premio medio %2 pta; precio justo %3 pta")
-      .arg(format_number(count_text, count_pattern, settings), results.premed, results.espemat);
+std::string spoken_answer(std::string_view count_text, const SimulationResults& results,
+                          const RegionalSettings& settings) {
+  return format_number(count_text, count_pattern, settings) + " tiradas: premio medio " + results.premed +
+         " pta; precio justo " + results.espemat + " pta";
 }
 
 }  // namespace zarandola

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report/pdf_page.h"
+#include "printing/pdf_page.h"
 
 namespace zarandola {
 

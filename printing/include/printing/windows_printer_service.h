@@ -15,10 +15,10 @@ namespace zarandola {
 // to disk.
 class WindowsPrinterService final : public PrinterService {
  public:
-  void set_font_name(const QString& name) override;
+  void set_font_name(const std::string& name) override;
   void set_font_size(float points) override;
   void print_blank_line() override;
-  void print_line(int indent, const QStringList& items) override;
+  void print_line(int indent, const std::vector<std::string>& items) override;
   SentPage end_document() override;
   void cancel_document() noexcept override;
 
