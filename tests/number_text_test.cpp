@@ -107,5 +107,29 @@ TEST(FormatNumber, RendersTextThatReadsAsANumberAndLeavesOtherTextAlone) {
   EXPECT_EQ(format_number(std::string(400, '9'), count_pattern, spanish), std::string(400, '9'));
 }
 
+// A separator beyond ASCII, as the narrow no-break space of a French setting,
+// reads and writes as UTF-8; a message quotes what it shows of the text by
+// characters, with a ? for a byte that is no UTF-8 and for what does not print.
+TEST(NumberText, ReadsAndWritesCharactersBeyondAsciiAndQuotesOnlyWhatPrints) {
+  const RegionalSettings french{U',', U'\u202f'};
+  EXPECT_EQ(text_to_int32("1\u202f234\u202f567", french), 1234567);
+  EXPECT_EQ(format_number(1234567.5, money_pattern, french), "1\u202f234\u202f567,50");
+  EXPECT_EQ(text_to_double("\u00a0\u30002,5\u2003", spanish), 2.5);
+  const auto message_for = [](const std::string& text) {
+    try {
+      text_to_int32(text, spanish);
+    } catch (const RunTimeError& error) {
+      return std::string(error.what());
+    }
+    return std::string("no message");
+  };
+  EXPECT_EQ(message_for("\xff"
+                        "5\x01\u200e\u00e9\xe2\x82"),
+            "«?5??é??» no es un número.");
+  std::string long_text;
+  for (int i = 0; i < 31; ++i) long_text += "ñ";
+  EXPECT_EQ(message_for(long_text), "«" + long_text.substr(0, 60) + "…» no es un número.");
+}
+
 }  // namespace
 }  // namespace zarandola

@@ -82,7 +82,7 @@ void draw_picture(QPainter& painter, const picture::AveragePicture& drawn) {
 AverageChart::AverageChart(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);  // so that a screen reader reads it as its window opens
   setMinimumSize(480, 320);
-  setAccessibleName(QStringLiteral("Gráfico de la evolución del premio medio"));
+  setAccessibleName(qt_text(picture::accessible_name));
   show_path({});
 }
 

@@ -4,13 +4,14 @@
 #include <QVBoxLayout>
 
 #include "ui/average_chart.h"
+#include "ui/qt_values.h"
 #include "ui/web_page.h"
 
 namespace zarandola {
 
 EvolutionWindow::EvolutionWindow(QWidget* parent) : QDialog(parent), chart_(new AverageChart) {
   setObjectName(QStringLiteral("frmevolucion"));
-  setWindowTitle(QStringLiteral("Evolución del premio medio"));
+  setWindowTitle(qt_text(picture::window_title));
   // A dialog, beside the main window, that a projector may show maximized. In a
   // browser any other kind of window would fill the page.
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |

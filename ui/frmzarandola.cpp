@@ -31,6 +31,7 @@
 #include "ui/system_settings.h"
 #include "ui/text_box.h"
 #include "ui/web_page.h"
+#include "window/average_picture.h"
 #include "window/layout.h"
 #include "window/messages.h"
 #include "window/simulate_command.h"
@@ -116,7 +117,7 @@ frmzarandola::frmzarandola(TrialRunner run_trials, PrinterService& printer, QWid
     : QDialog(parent), run_trials_(std::move(run_trials)), printer_(printer) {
   register_resources();
   setObjectName(QStringLiteral("frmzarandola"));
-  setWindowTitle(QStringLiteral("Zarandola"));
+  setWindowTitle(qt_text(layout::window_title));
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setWindowIcon(program_icon());
@@ -188,13 +189,12 @@ void frmzarandola::place_client(QWidget* client) {
 // click anywhere on the window; the average prize's tooltip names the key.
 void frmzarandola::offer_evolution() {
   evolution_ = new EvolutionWindow(this);
-  auto* open = new QAction(QStringLiteral("Ver la evolución del premio medio…"), this);
+  auto* open = new QAction(qt_text(picture::open_command), this);
   open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
   connect(open, &QAction::triggered, evolution_, &EvolutionWindow::present);
   addAction(open);
-  boxes_.premed->setToolTip(
-      QStringLiteral("%1: ver la evolución del premio medio")
-          .arg(open->shortcut().toString(QKeySequence::PortableText)));  // as the keys are labelled
+  const QString keys = open->shortcut().toString(QKeySequence::PortableText);  // as the keys are labelled
+  boxes_.premed->setToolTip(qt_text(picture::open_hint(keys.toStdString())));
 }
 
 // A right click on a caption, a frame, a button or the picture. Not Qt's
@@ -223,7 +223,7 @@ void frmzarandola::show_error(const RunTimeError& error) {
 }
 
 void frmzarandola::show_message(QMessageBox::Icon icon, const QString& text, const QString& advice) {
-  auto* box = new QMessageBox(icon, QStringLiteral("Zarandola"), text, QMessageBox::Ok, this);
+  auto* box = new QMessageBox(icon, qt_text(layout::window_title), text, QMessageBox::Ok, this);
   box->setInformativeText(advice);
   box->setAttribute(Qt::WA_DeleteOnClose);
 #ifdef Q_OS_WASM

@@ -15,6 +15,14 @@
 // picture of a given size. A face draws it with a few loops.
 namespace zarandola::picture {
 
+// The picture's window, what a screen reader calls the picture, and the
+// command that opens it from the main window, whose key its average's tooltip
+// names (Ctrl+E).
+inline constexpr const char* window_title = "Evolución del premio medio";
+inline constexpr const char* accessible_name = "Gráfico de la evolución del premio medio";
+inline constexpr const char* open_command = "Ver la evolución del premio medio…";
+inline std::string open_hint(const std::string& keys) { return keys + ": ver la evolución del premio medio"; }
+
 inline constexpr Rgb path_colour{0x1f, 0x4e, 0xa8};
 inline constexpr Rgb fair_colour{0xb2, 0x22, 0x22};
 inline constexpr Rgb band_colour{0xcd, 0xe8, 0xc8};

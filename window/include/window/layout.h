@@ -40,6 +40,9 @@ struct ControlRow {
   const char* accessible_description = nullptr;
 };
 
+// The window's title, which its message boxes bear too.
+inline constexpr const char* window_title = "Zarandola";
+
 // 15 twips to a device-independent pixel.
 constexpr int twips_to_pixels(int twips) { return (twips + 7) / 15; }
 
