@@ -18,7 +18,7 @@ apt_lock_holder() {
     id=$(printf '%02x:%02x:%s' $(((device >> 8) & 0xfff)) $(((device & 0xff) | ((device >> 12) & 0xfff00))) \
       "$(stat -c %i "$lock")")
     # A process waiting for the lock has a line of its own, marked "->".
-    pid=$(awk -v id="$id" '$2 != "->" && $6 == id { print $5; exit }' /proc/locks)
+    pid=$(awk -v id="$id" '$2 != "->" && $6 == id { print $5; exit }' /proc/locks 2>/dev/null)
     if [ -n "$pid" ]; then
       echo "$(cat "/proc/$pid/comm" 2>/dev/null || echo unknown), process $pid"
       return
