@@ -22,6 +22,7 @@
 #include <csignal>
 #include <optional>
 #include <thread>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -268,7 +269,14 @@ class ServiceSilentHalfWay : public RealWindow {
     CupsDocumentCalls calls;
     calls.finish = [](http_t* http, const char* printer) {
       const pid_t scheduler = qEnvironmentVariableIntValue("ZARANDOLA_TEST_SCHEDULER_PID");
-      ::kill(scheduler, SIGSTOP);
+      // A signal only asks: the page's end goes once the kernel, after the name's ")", says stopped.
+      const auto stopped = [&] {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(scheduler));
+        return stat.open(QIODevice::ReadOnly) && stat.readAll().split(')').last().startsWith(" T");
+      };
+      EXPECT_EQ(::kill(scheduler, SIGSTOP), 0) << "no scheduler to stop";
+      for (int wait = 0; wait < 1000 && !stopped(); ++wait) ::usleep(1000);
+      EXPECT_TRUE(stopped()) << "the scheduler did not stop";
       const ipp_status_t status = cupsFinishDocument(http, printer);
       ::kill(scheduler, SIGCONT);
       return status;
@@ -341,10 +349,13 @@ TEST_F(PrintServiceDown, ImprimirSaysSoAtOnceAndTheProgramGoesOn) {
 }
 
 // The message names the printer that libcups would have asked for: LPDEST's
-// before PRINTER's, and none for PRINTER's traditional "lp".
+// before PRINTER's, even an empty one, and none for PRINTER's traditional "lp".
 TEST_F(PrintServiceDown, ImprimirNamesThePrinterAsLibcupsChoosesIt) {
-  for (const auto& [variable, named] : {std::pair{"LPDEST", " para imprimir en «lp»"}, std::pair{"PRINTER", ""}}) {
-    qputenv(variable, "lp");
+  using Case = std::tuple<const char*, const char*, const char*>;  // LPDEST, none when not set; PRINTER; the name told
+  for (const auto& [lpdest, printer, named] :
+       {Case{"lp", "zarandola-test", " para imprimir en «lp»"}, Case{nullptr, "lp", ""}, Case{"", "foo", ""}}) {
+    if (lpdest) qputenv("LPDEST", lpdest);
+    qputenv("PRINTER", printer);
     const QString text = timed_imprimir().message.value().text;
     qunsetenv("LPDEST");
     EXPECT_TRUE(text.startsWith(QString::fromUtf8("No se puede conectar con el servicio de impresión%1.\n").arg(named)))

@@ -10,6 +10,7 @@
 
 #include "error_kind_of.h"
 #include "recording_printer.h"
+#include "report/faces.h"
 
 namespace zarandola {
 namespace {
@@ -117,6 +118,11 @@ TEST(PrintedReport, APrinterFailingAnywhereHasItsDocumentCancelledAndTheNextRepo
     print_page(page, printer);
     EXPECT_EQ(printer.operations, report_of(worked_example));
   }
+}
+
+TEST(DrawnFace, IsTheFaceThatTheLayoutAndThePageWereMeasuredWith) {
+  for (const auto& [named, drawn] : {std::pair{"MS Sans Serif", "Liberation Sans"}, {"Comic Sans MS", "Comic Neue"}})
+    EXPECT_EQ(drawn_face(named), drawn);
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 # their own, while the program is driven from the keyboard: a count, Simular,
 # Tab into a result box, Borrar. What Orca said is read from its debug file,
 # one SPEECH OUTPUT line an utterance. Ctrl+E between them opens the picture of
-# the average, whose description Orca must read.
+# the average, whose description Orca must read; then, Orca gone, the picture's
+# window is checked as the window manager shows it.
 # Usage: tests/speech.sh PROGRAM
 set -euo pipefail
 if [ "${1:-}" != --in-session ]; then
@@ -72,23 +73,40 @@ press key ctrl+e       # the picture of the average, read as its window opens
 press key Escape
 press key alt+b
 press key Tab
-press key ctrl+q
-wait_for "end of the program after Ctrl+Q" 15 bash -c "! kill -0 $program_pid"
-status=0
-wait "$program_pid" || status=$?
-[ "$status" -eq 0 ] || { echo "the program ended with status $status"; exit 1; }
 kill "$orca_pid" 2>/dev/null || true  # Orca 48 may have ended already
 wait "$orca_pid" || true                # either way its debug file is whole now
-
-# What Orca said, an utterance a line, without its time and voice.
-LC_ALL=C sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)' *{.*$/\1/p" "$scratch/orca.log" >"$scratch/said"
-echo "Orca said:"
-sed 's/^/  /' "$scratch/said"
 failures=0
 fail() {
   echo "FAILED: $*"
   failures=1
 }
+
+# Orca gone, the picture as the window manager shows it: Ctrl+E brings it up
+# active and in front, open or not, where it was, and it may be maximized.
+main=$(xdotool getactivewindow)
+picture() { xdotool search --onlyvisible --name '^Evolución del premio medio$'; }  # a new window at each opening
+in_front() { [ "$(xdotool getactivewindow)" = "$(picture)" ] &&
+  xprop -root _NET_CLIENT_LIST_STACKING | grep -q -i "$(printf '0x%x' "$(picture)")$"; }
+press key ctrl+e
+xprop -id "$(picture)" _NET_WM_ALLOWED_ACTIONS | grep -q MAXIMIZE_HORZ || fail "the picture cannot be maximized"
+place=$(xdotool getwindowgeometry "$(picture)" | tail -n +2)
+press key Escape
+press key ctrl+e
+[ "$(xdotool getwindowgeometry "$(picture)" | tail -n +2)" = "$place" ] || fail "the picture opened again elsewhere"
+press windowactivate --sync "$main"
+press key ctrl+e
+in_front || fail "Ctrl+E left the open picture behind the main window"
+press key Escape
+press key ctrl+q
+wait_for "end of the program after Ctrl+Q" 15 bash -c "! kill -0 $program_pid"
+status=0
+wait "$program_pid" || status=$?
+[ "$status" -eq 0 ] || { echo "the program ended with status $status"; exit 1; }
+
+# What Orca said, an utterance a line, without its time and voice.
+LC_ALL=C sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)' *{.*$/\1/p" "$scratch/orca.log" >"$scratch/said"
+echo "Orca said:"
+sed 's/^/  /' "$scratch/said"
 answers=$(grep -c "tiradas: premio medio [0-9,]* pta; precio justo 61,11 pta" "$scratch/said" || true)
 [ "$answers" -eq 1 ] || fail "the answer of the run was said $answers times, not once"
 # The window is read whole as it opens, its prize table with dot leaders, and

@@ -39,7 +39,7 @@ for option in "$@"; do
         libgtest-dev libbenchmark-dev clang libclang-rt-dev
         cups-daemon cups-client cups-filters poppler-utils mount
         lintian desktop-file-utils appstream
-        xvfb openbox xdotool dbus-daemon at-spi2-core orca speech-dispatcher)
+        xvfb openbox xdotool x11-utils dbus-daemon at-spi2-core orca speech-dispatcher)
       ;;
     *)
       echo "usage: tools/setup.sh [--package] [--tests] [--windows | --web]" >&2

@@ -77,25 +77,20 @@ void declare_desktop_identity() {
   QGuiApplication::setDesktopFileName(QStringLiteral("org.zarandola.Zarandola"));
 }
 
-// Where the program carries the faces that the window is drawn in
-// (drawn_face): on Windows in its own folder, and in a browser, which gives
-// Qt no faces of the system, compiled in. Debian's packages bring them.
-QString carried_faces_folder() {
-#if defined(Q_OS_WASM)
-  return QStringLiteral(":/faces");
-#elif defined(Q_OS_WIN)
-  return QCoreApplication::applicationDirPath() + QStringLiteral("/fonts");
-#else
-  return {};
-#endif
-}
-
+// The faces that the window is drawn in (drawn_face), where the program
+// carries them: on Windows in its own folder, and in a browser, which gives Qt
+// no faces of the system, compiled in. On Debian its packages bring them, and
+// the program loads none.
 void load_carried_faces() {
-  const QString path = carried_faces_folder();
-  if (path.isEmpty()) return;
-  const QDir folder(path);
+#if defined(Q_OS_WASM) || defined(Q_OS_WIN)
+#ifdef Q_OS_WASM
+  const QDir folder(QStringLiteral(":/faces"));
+#else
+  const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+#endif
   for (const QString& file : folder.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files))
     QFontDatabase::addApplicationFont(folder.filePath(file));
+#endif
 }
 
 // The window's fixed colours were chosen for a light dialog: a desktop's dark
