@@ -20,6 +20,8 @@ TEST(Simulate, AWholeCountWithDecimalZerosRunsThatManyTrials) {
   EXPECT_EQ(source.reseeds, 2u);
   EXPECT_EQ(results.cereza, "02");
   EXPECT_EQ(results.cerezap, "100,00");
+  ScriptedRandomSource once({0.0f});
+  EXPECT_EQ(simulate("1", runner_on(once), RegionalSettings::spanish()).results.cereza, "01") << "a single trial";
 }
 
 TEST(Simulate, WritesInTheUsersRegionalFormat) {

@@ -206,6 +206,7 @@ TEST_F(WindowTest, ResultFieldsTitleAndHeadingsWearTheirColoursAndFonts) {
   EXPECT_EQ(numexp->palette().color(QPalette::Base), QApplication::palette(numexp).color(QPalette::Base));
   EXPECT_FALSE(numexp->font().bold());
   EXPECT_LT(b.espemat->font().pointSizeF(), b.premed->font().pointSizeF());
+  EXPECT_EQ(b.premed->alignment(), Qt::AlignRight | Qt::AlignVCenter) << "the money is not right-aligned";
   // The title and the headings, as a user sees them.
   struct Heading {
     const char* name;
