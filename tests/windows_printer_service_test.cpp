@@ -33,26 +33,28 @@ bool page_arrives_within(int milliseconds) {
   return false;
 }
 
+Page twenty_trials() { return report_page({{"20"}, {}}, RegionalSettings::spanish()); }
+
 // One test, so that the two documents never share the queue's page file.
 TEST(WindowsPrinterService, SendsAWholePageAndNothingOfACancelledDocument) {
   ASSERT_FALSE(qEnvironmentVariableIsEmpty("ZARANDOLA_TEST_PAGE"));
   QFile::remove(page_file());
   WindowsPrinterService printer;
-  printer.set_font_name(QStringLiteral("Comic Sans MS"));
-  printer.print_line(20, {QStringLiteral("media página")});
+  printer.set_font_name("Comic Sans MS");
+  printer.print_line(20, {"media página"});
   printer.cancel_document();
-  EXPECT_TRUE(printer.end_document().printer.isEmpty());
+  EXPECT_TRUE(printer.end_document().printer.empty());
   EXPECT_FALSE(page_arrives_within(3000));
 
-  const SentPage sent = print_page(report_page({{QStringLiteral("20")}, {}}), printer);
-  EXPECT_EQ(sent.printer, QPrinterInfo::defaultPrinterName());
+  const SentPage sent = print_page(twenty_trials(), printer);
+  EXPECT_EQ(sent.printer, QPrinterInfo::defaultPrinterName().toStdString());
 }
 
 // The error the report of 20 trials ends in, if any.
 std::optional<RunTimeError> error_printing_a_report() {
   WindowsPrinterService printer;
   try {
-    print_page(report_page({{QStringLiteral("20")}, {}}), printer);
+    print_page(twenty_trials(), printer);
   } catch (const RunTimeError& error) {
     return error;
   }
