@@ -349,7 +349,7 @@ TEST_F(PrintServiceDown, ImprimirSaysSoAtOnceAndTheProgramGoesOn) {
 }
 
 // The message names the printer that libcups would have asked for: LPDEST's
-// before PRINTER's, even an empty one, and none for PRINTER's traditional "lp".
+// before PRINTER's, and none for PRINTER's traditional "lp".
 TEST_F(PrintServiceDown, ImprimirNamesThePrinterAsLibcupsChoosesIt) {
   using Case = std::tuple<const char*, const char*, const char*>;  // LPDEST, none when not set; PRINTER; the name told
   for (const auto& [lpdest, printer, named] :

@@ -533,8 +533,7 @@ TEST_F(WindowTest, CtrlEAndARightClickShowHowTheAverageSettledUntilBorrar) {
   EXPECT_TRUE(activated()) << "the open picture was not brought to the front";
   EXPECT_EQ(evolution->geometry(), place.translated(10, 10)) << "the open window jumped back";
 
-  // The open picture draws the next run, and the empty one after Borrar, at once.
-  PaintCount painted(chart);
+  PaintCount painted(chart);  // the open picture draws the next run, and the empty one after Borrar, at once
   for (const char* command : {"Simular", "Borrar"}) {
     const int before = painted.count;
     button(command)->click();
