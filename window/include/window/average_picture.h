@@ -28,6 +28,8 @@ inline constexpr Rgb fair_colour{0xb2, 0x22, 0x22};
 inline constexpr Rgb band_colour{0xcd, 0xe8, 0xc8};
 inline constexpr Rgb grid_colour{0xdc, 0xdc, 0xdc};
 inline constexpr double curve_width = 3;  // the path's and the fair price's
+// The room between a text and what it labels, and around the no-run text.
+inline constexpr double gap = 12;
 
 // The picture's two kinds of text: its title, and every other.
 enum class TextStyle { Title, Label };
@@ -102,9 +104,5 @@ std::string no_run_text();
 // The path in words, for a screen reader: its value after 10, 100, 1.000 …
 // trials and after the last, then the fair price; before any run, no_run_text.
 std::string path_description(std::span<const PathPoint> points, const RegionalSettings& settings);
-
-// The picture's margin: the room around the no-run text, and between a text
-// and what it labels.
-inline constexpr double gap = 12;
 
 }  // namespace zarandola::picture
