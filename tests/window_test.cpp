@@ -517,7 +517,8 @@ TEST_F(WindowTest, CtrlEAndARightClickShowHowTheAverageSettledUntilBorrar) {
     QApplication::sendEvent(clicked, &right_click);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_TRUE(menu);
-    EXPECT_EQ(menu->pos(), pointer) << "the menu opened away from the pointer";
+    EXPECT_TRUE(menu->geometry().contains(pointer))
+        << "the menu opened away from the pointer";  // Qt may move it to fit the screen
     EXPECT_EQ(menu->actions().last()->text(), "Ver la evolución del premio medio…");
     EXPECT_TRUE(menu->actions().size() == 1 || menu->actions().end()[-2]->isSeparator()) << "no separator before it";
     menu->actions().last()->trigger();
