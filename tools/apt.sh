@@ -37,7 +37,7 @@ apt_get() {
     holder=$(apt_lock_holder)
     if [ -z "$holder" ]; then
       status=0
-      "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=$((deadline - SECONDS)) "$@" || status=$?
+      "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=$((deadline > SECONDS ? deadline - SECONDS : 0)) "$@" || status=$?
       holder=$(apt_lock_holder)
       if ((status == 0)) || [ -z "$holder" ]; then return "$status"; fi
     fi

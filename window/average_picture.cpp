@@ -47,7 +47,7 @@ Scale scale_of(std::span<const PathPoint> points, double width, double height, c
   const double top = measure.height(TextStyle::Title) + 2 * gap;
   const double bottom = 2 * label_height + 2 * gap;
   return {.plot = {left, top, width - left - right, height - top - bottom},
-          .last_trial = std::max(10.0, static_cast<double>(points.back().trial)),
+          .last_trial = std::max(10.0, points.empty() ? 0.0 : static_cast<double>(points.back().trial)),
           .top_prize = top_prize};
 }
 

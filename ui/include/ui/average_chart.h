@@ -20,7 +20,7 @@ class AverageChart : public QWidget {
 
   // Shows this path; an empty one says that there is no run yet.
   void show_path(std::span<const PathPoint> points);
-  // The picture at the chart's size; the path must not be empty.
+  // The picture at the chart's size.
   picture::AveragePicture picture() const;
 
  protected:

@@ -93,8 +93,8 @@ struct AveragePicture {
   std::vector<LegendEntry> legend_entries;
 };
 
-// The picture of a run's path in a picture of width by height pixels. The
-// path must have at least one point.
+// The picture of a run's path in a picture of width by height pixels; with no
+// point, the axes of ten trials alone.
 AveragePicture average_picture(std::span<const PathPoint> points, double width, double height,
                                const TextMeasure& measure, const RegionalSettings& settings);
 
