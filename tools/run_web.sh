@@ -7,6 +7,6 @@ set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 port=${1:-8080}
 site=$source_dir/build-web/site
-if [ ! -f "$site/zarandola.wasm" ]; then "$source_dir/tools/build_web.sh"; fi
+if [ ! -f "$site/index.html" ]; then "$source_dir/tools/build_web.sh"; fi
 echo "Zarandola: http://127.0.0.1:$port/"
 exec python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port"

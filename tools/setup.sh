@@ -8,8 +8,8 @@
 #   --tests    and what its tests and benchmarks need;
 #   --windows  what building for Windows needs, on Debian 13, Debian's source
 #              of Qt included (with --tests: Wine and what the checks under it need);
-#   --web      what building for the browser needs, on Debian 13, Debian's source
-#              of Qt included (with --tests: the browsers and what drives them).
+#   --web      what building for the browser needs, on Debian 13 (with --tests:
+#              the browsers and what drives them).
 set -euo pipefail
 # shellcheck source=tools/apt.sh
 . "$(dirname "$0")/apt.sh"
@@ -24,8 +24,7 @@ windows=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-translati
   fonts-liberation fonts-comic-neue)
 windows_tests=(googletest wine wine64 fonts-wine xvfb xdotool locales cups-daemon cups-client cups-filters ghostscript poppler-utils
   mount)
-web=(cmake ninja-build emscripten qt6-base-dev qt6-base-dev-tools qt6-translations-l10n dpkg-dev patch
-  fonts-liberation fonts-comic-neue brotli python3)
+web=(cmake ninja-build emscripten python3 python3-fonttools python3-brotli bc fonts-liberation fonts-comic-neue)
 web_tests=(googletest chromium firefox-esr nodejs npm poppler-utils)
 for_windows=false for_web=false for_tests=false
 for option in "$@"; do
@@ -61,10 +60,10 @@ if [ "$(id -u)" -ne 0 ]; then
   sudo=(sudo)
 fi
 
-# The Windows and web builds compile Debian's own Qt source, which apt fetches
-# only with a deb-src line.
+# The Windows build compiles Debian's own Qt source, which apt fetches only
+# with a deb-src line.
 source_list=/etc/apt/sources.list.d/zarandola-qt-source.sources
-if { $for_windows || $for_web; } && [ ! -f "$source_list" ]; then
+if $for_windows && [ ! -f "$source_list" ]; then
   printf '%s\n' 'Types: deb-src' 'URIs: http://deb.debian.org/debian' 'Suites: trixie' 'Components: main' \
     'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' | "${sudo[@]}" tee "$source_list" >/dev/null
   apt_get update -qq

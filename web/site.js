@@ -1,116 +1,159 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Loads the program into the page with a progress bar, and gives it what a
-// browser has in place of a printer and a screen reader's notifications.
+// Wires the window's page to the program: each button's command, the keys of
+// the desktop, the messages, the picture of the average, the printed page.
+// The program computes and words everything shown; this only carries it.
 "use strict";
 (() => {
-  const wasmBytes = Number(document.currentScript.dataset.wasmBytes);
   const screen = document.getElementById("pantalla");
-  const status = document.getElementById("estado");
-  const message = document.getElementById("mensaje");
-  const progress = document.getElementById("progreso");
-  const percentage = document.getElementById("porcentaje");
+  const window_ = document.getElementById("frmzarandola");
+  const boxes = [...window_.querySelectorAll("input")];
+  const countBox = window_.querySelector("input[autofocus]");
+  const buttons = [...window_.querySelectorAll("button")];
+  const button = (command) => buttons.find((candidate) => candidate.dataset.command === command);
   const announcement = document.getElementById("anuncio");
+  const message = document.getElementById("mensaje");
+  const picture = document.getElementById("evolucion");
+  const report = document.getElementById("informe");
+  const wasm = document.currentScript.dataset.wasm;
 
-  function tell(text) {
-    status.hidden = false;
-    progress.hidden = percentage.hidden = true;
-    message.textContent = text;
-  }
+  const program = loadZarandola({ locateFile: () => wasm });
 
-  function download(url) {
-    const link = document.createElement("a");
-    link.href = url;
-    link.download = "zarandola-informe.pdf";
-    link.click();
-  }
-
-  // The page of "Imprimir": the browser's print dialog on it where the
-  // browser shows PDFs, else a download. Nothing is kept.
-  function printPdf(bytes) {
+  // The decimal and group separators of the browser's languages, or the
+  // program's own Spanish ones where the browser has none.
+  function separators(module) {
     try {
-      const url = URL.createObjectURL(new Blob([bytes], { type: "application/pdf" }));
-      setTimeout(() => URL.revokeObjectURL(url), 120000);
-      if (!navigator.pdfViewerEnabled) {
-        download(url);
-        return true;
-      }
-      const frame = document.createElement("iframe");
-      frame.className = "solo-lectores";
-      frame.title = "Informe de Zarandola";
-      frame.addEventListener("load", () => {
-        try {
-          frame.contentWindow.print();
-        } catch {
-          download(url);  // a viewer that does not print from a frame
-        }
-      });
-      frame.src = url;
-      document.body.append(frame);
-      setTimeout(() => frame.remove(), 120000);
-      return true;
+      const parts = new Intl.NumberFormat(navigator.languages).formatToParts(1234567.5);
+      const part = (type) => parts.find((candidate) => candidate.type === type)?.value;
+      if (part("decimal") && part("group")) return [part("decimal").codePointAt(0), part("group").codePointAt(0)];
     } catch {
-      return false;
+      // a browser without Intl
     }
+    return module.spanishSeparators();
   }
 
-  globalThis.zarandola = {
-    printPdf,
-    say(sentence) {
-      announcement.textContent = sentence;
+  function say(sentence) {
+    announcement.textContent = sentence;
+  }
+
+  // The focus goes back where it was when the message closes.
+  function showMessage(text, advice) {
+    const focused = document.activeElement;
+    document.getElementById("mensaje-texto").textContent = text;
+    document.getElementById("mensaje-consejo").textContent = advice;
+    message.addEventListener("close", () => focused?.focus(), { once: true });
+    message.showModal();
+  }
+
+  async function simulate() {
+    const module = await program;
+    const answer = module.simulate(countBox.value, ...separators(module));
+    if (answer.message) {
+      say("");
+      showMessage(answer.message, answer.advice);
+      return;
+    }
+    for (const [name, text] of Object.entries(answer.fields)) document.getElementById(name).value = text;
+    say(answer.sentence);
+  }
+
+  async function clear() {
+    say("");
+    for (const box of boxes) box.value = "";
+    (await program).forgetRun();
+    countBox.focus();
+  }
+
+  function texts() {
+    return Object.fromEntries(boxes.map((box) => [box.id, box.value]));
+  }
+
+  async function fillReport() {
+    const module = await program;
+    report.innerHTML = module.reportMarkup(texts(), ...separators(module));
+  }
+
+  async function print() {
+    await fillReport();
+    window.print();
+  }
+
+  function end() {
+    say("");
+    for (const dialog of document.querySelectorAll("dialog")) dialog.close();
+    screen.hidden = true;
+    const ended = document.getElementById("final");
+    ended.hidden = false;
+    ended.focus();
+    document.removeEventListener("keydown", onKey);
+  }
+
+  // The picture's texts measured in the page's own faces.
+  const context = document.createElement("canvas").getContext("2d");
+  const measure = {
+    width(font, text) {
+      context.font = font;
+      return context.measureText(text).width;
     },
-    ended() {
-      screen.hidden = true;
-      tell("Zarandola ha terminado. Ya puede cerrar esta pestaña.");
+    height(font) {
+      context.font = font;
+      const metrics = context.measureText("Ág");
+      return Math.ceil(metrics.fontBoundingBoxAscent + metrics.fontBoundingBoxDescent);
     },
   };
 
-  async function showProgress(download) {
-    const reader = download.getReader();
-    for (let received = 0; ;) {
-      const { done, value } = await reader.read();
-      if (done) return;
-      received += value.length;
-      const share = Math.min(100, Math.floor((100 * received) / wasmBytes));
-      progress.value = share;
-      percentage.textContent = `${share} %`;
-    }
+  async function showPicture() {
+    const module = await program;
+    await document.fonts.ready;
+    const width = Math.min(640, document.documentElement.clientWidth - 64);  // within the dialog's margins
+    const drawn = module.averagePicture(width, Math.round(width * 0.66), measure, ...separators(module));
+    const figure = document.getElementById("evolucion-dibujo");
+    document.getElementById("evolucion-titulo").textContent = drawn.title;
+    figure.setAttribute("aria-label", drawn.name);
+    figure.setAttribute("aria-description", drawn.description);
+    if (drawn.svg) figure.innerHTML = drawn.svg;
+    else figure.textContent = drawn.noRun;
+    picture.showModal();
   }
 
-  // The program's code, compiled as it downloads, with the share of it
-  // downloaded on the progress bar.
-  async function fetchProgram() {
-    const response = await fetch("zarandola.wasm");
-    if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
-    const [counted, compiled] = response.body.tee();
-    showProgress(counted).catch(() => {});  // a failed download fails the compilation too
-    return WebAssembly.compileStreaming(new Response(compiled, { headers: { "Content-Type": "application/wasm" } }));
-  }
+  const commands = { simulate, clear, print, end };
+  for (const candidate of buttons) candidate.addEventListener("click", () => commands[candidate.dataset.command]());
 
-  async function start() {
-    if (typeof WebAssembly !== "object") {
-      tell("Este navegador no puede ejecutar WebAssembly, que Zarandola necesita. " +
-           "Ábrala con un navegador actual.");
+  // The desktop's keys: Alt and a button's letter, Enter for "Simular" but
+  // on another button, Esc for "Terminar", Ctrl+E for the picture.
+  function onKey(event) {
+    if (document.querySelector("dialog[open]")) return;
+    const key = event.altKey && !event.ctrlKey && !event.metaKey && event.code.startsWith("Key") && event.code.slice(3);
+    const pressed = key && buttons.find((candidate) => candidate.dataset.key === key);
+    if (pressed) {
+      pressed.focus();
+      pressed.click();
+    } else if (event.key === "e" && event.ctrlKey && !event.altKey) {
+      showPicture();
+    } else if (event.key === "Enter" && event.target.tagName !== "BUTTON") {
+      button("simulate").click();
+    } else if (event.key === "Escape") {
+      button("end").click();
+    } else {
       return;
     }
-    let program;
-    try {
-      program = await fetchProgram();
-    } catch (error) {
-      tell(`No se ha podido descargar Zarandola (${error.message}). ` +
-           "Compruebe la conexión y vuelva a cargar la página.");
-      return;
-    }
-    await qtLoad({
-      qt: {
-        containerElements: [screen],
-        module: Promise.resolve(program),
-        entryFunction: globalThis.zarandola_entry,
-        onLoaded: () => { status.hidden = true; },
-        onExit: (exit) => { if (exit.crashed) tell(`Zarandola se ha detenido por un error: ${exit.text}`); },
-      },
-    });
+    event.preventDefault();
   }
+  document.addEventListener("keydown", onKey);
+  window.addEventListener("beforeprint", () => { fillReport(); });
 
-  if ("serviceWorker" in navigator) navigator.serviceWorker.register("sw.js").catch(() => {});
-  start();
+  // On a screen narrower than the window, the window shrinks to its width.
+  function fitToScreen() {
+    const scale = Math.min(1, document.documentElement.clientWidth / window_.offsetWidth);
+    window_.style.transform = scale < 1 ? `scale(${scale})` : "";
+    screen.style.width = `${window_.offsetWidth * scale}px`;
+    screen.style.height = `${window_.offsetHeight * scale}px`;
+  }
+  window.addEventListener("resize", fitToScreen);
+  fitToScreen();
+
+  program.then(() => { document.documentElement.dataset.ready = ""; },
+    () => showMessage("No se ha podido cargar Zarandola.",
+      "Compruebe la conexión y vuelva a cargar la página."));
+  if ("serviceWorker" in navigator && location.protocol.startsWith("http"))
+    navigator.serviceWorker.register("sw.js", { updateViaCache: "none" }).catch(() => {});
 })();

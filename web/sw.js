@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the site's files, so that after the first visit the page works
-// offline. A new build has a new cache, and the old one goes.
+// offline. A new release has a cache of its own, filled from the host past
+// the browser's HTTP cache, so that it holds one release only; it takes over
+// at once, and the page it serves from the next load on is the new one.
 "use strict";
-const cacheName = "zarandola-@SITE_VERSION@";
-const files = ["./", "index.html", "site.js", "qtloader.js", "zarandola.js", "zarandola.wasm",
-               "manifest.webmanifest", "icon-32.png", "icon-192.png", "icon-512.png"];
+const cacheName = "zarandola-@VERSION@";
+const files = [@FILES@];
 
 self.addEventListener("install", (event) => {
-  event.waitUntil(caches.open(cacheName).then((cache) => cache.addAll(files)).then(() => self.skipWaiting()));
+  event.waitUntil(caches.open(cacheName)
+    .then((cache) => cache.addAll(files.map((file) => new Request(file, { cache: "reload" }))))
+    .then(() => self.skipWaiting()));
 });
 
 self.addEventListener("activate", (event) => {
@@ -17,8 +20,9 @@ self.addEventListener("activate", (event) => {
 });
 
 self.addEventListener("fetch", (event) => {
-  if (event.request.method !== "GET") return;
-  event.respondWith(caches.open(cacheName)
-    .then((cache) => cache.match(event.request, { ignoreSearch: true }))
-    .then((kept) => kept || fetch(event.request)));
+  const request = event.request;
+  if (request.method !== "GET") return;
+  // The page, under whatever address it was opened.
+  const kept = request.mode === "navigate" ? caches.match("./", { cacheName }) : caches.match(request, { cacheName });
+  event.respondWith(kept.then((response) => response || fetch(request)));
 });

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Checks the built site, served on 127.0.0.1, in Debian's headless Chromium
-# and Firefox, driven by puppeteer-core from npm (kept in the web build's
-# cache; it downloads no browser).
-# Usage: tests/web/check_in_browsers.sh SITE_FOLDER NPM_FOLDER
+# Checks the built site in Debian's headless Chromium and Firefox, driven by
+# puppeteer-core from npm (kept in NPM_FOLDER; it downloads no browser), served
+# on 127.0.0.1 as a static host serves it; and the one-file page from a disk.
+# Usage: tests/web/check_in_browsers.sh SITE_FOLDER ONE_FILE_PAGE NPM_FOLDER
 set -euo pipefail
 site=$(cd "$1" && pwd)
-modules=$2
+one_file=$2
+modules=$3
 tests=$(cd "$(dirname "$0")" && pwd)
 
 if [ ! -d "$modules/node_modules/puppeteer-core" ]; then
@@ -21,16 +22,26 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-python3 -u -m http.server --bind 127.0.0.1 --directory "$site" 0 >"$work/server.log" 2>&1 &
+# The site, and two releases of it for the returning student: the second
+# differs from the first in its release alone.
+cp -r "$site" "$work/site"
+cp -r "$site" "$work/release-a"
+cp -r "$site" "$work/release-b"
+release=$(grep -o 'data-version="[^"]*"' "$site/index.html" | cut -d'"' -f2)
+sed -i "s/$release/${release}b/g" "$work/release-b/index.html" "$work/release-b/sw.js"
+ln -s "$work/release-a" "$work/current"
+cp "$one_file" "$work/zarandola.html"
+
+python3 -u "$tests/static_host.py" "$work" >"$work/port" &
 server=$!
-for _ in $(seq 100); do grep -q 'port' "$work/server.log" && break; sleep 0.1; done
-port=$(grep -o 'port [0-9]*' "$work/server.log" | head -1 | cut -d' ' -f2)
-[ -n "$port" ] || { echo "FAILED: no web server: $(cat "$work/server.log")" >&2; exit 1; }
+for _ in $(seq 100); do [ -s "$work/port" ] && break; sleep 0.1; done
+port=$(cat "$work/port")
+[ -n "$port" ] || { echo "FAILED: no web server" >&2; exit 1; }
 
 failed=0
 for browser in chromium:/usr/bin/chromium firefox:/usr/bin/firefox-esr; do
   echo "== ${browser%%:*}"
-  HOME=$work node "$tests/site_test.mjs" "http://127.0.0.1:$port/" "${browser%%:*}" "${browser#*:}" "$work" \
+  HOME=$work node "$tests/site_test.mjs" "http://127.0.0.1:$port/site/" "${browser%%:*}" "${browser#*:}" "$work" \
     "$modules" || failed=1
 done
 exit "$failed"
