@@ -5,15 +5,12 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 
-#include "ui/web_page.h"
-
 namespace zarandola {
 
 Announcer::Announcer(QWidget* window) : QWidget(window) { setFixedSize(0, 0); }
 
 void Announcer::say(const QString& sentence) {
   setAccessibleName(sentence);
-  web_page::say(sentence);  // Qt for the browser does not announce
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
   QAccessibleAnnouncementEvent announcement(this, sentence);
   announcement.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
@@ -24,10 +21,7 @@ void Announcer::say(const QString& sentence) {
 #endif
 }
 
-void Announcer::forget() {
-  setAccessibleName(QString());
-  web_page::say(QString());
-}
+void Announcer::forget() { setAccessibleName(QString()); }
 
 namespace {
 

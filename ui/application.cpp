@@ -18,9 +18,7 @@
 #include "ui/frmzarandola.h"
 #include "ui/text_box.h"
 
-#if defined(Q_OS_WASM)
-#include "printing/web_printer_service.h"
-#elif defined(Q_OS_WIN)
+#if defined(Q_OS_WIN)
 #include "printing/windows_printer_service.h"
 #else
 #include <sys/socket.h>
@@ -34,9 +32,7 @@
 namespace zarandola {
 namespace {
 
-#if defined(Q_OS_WASM)
-using SystemPrinterService = WebPrinterService;
-#elif defined(Q_OS_WIN)
+#if defined(Q_OS_WIN)
 using SystemPrinterService = WindowsPrinterService;
 #else
 using SystemPrinterService = CupsPrinterService;
@@ -51,14 +47,9 @@ void on_termination_signal(int) {
 }
 #endif
 
-// Without Qt's Spanish translation installed, its texts stay in English. In a
-// browser it is compiled in.
+// Without Qt's Spanish translation installed, its texts stay in English.
 void install_spanish_qt_texts(QCoreApplication& application) {
-#ifdef Q_OS_WASM
-  const QString folder = QStringLiteral(":/translations");
-#else
   const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-#endif
   auto* translator = new QTranslator(&application);
   if (!translator->load(QLocale(QLocale::Spanish, QLocale::Spain), QStringLiteral("qtbase"), QStringLiteral("_"),
                         folder)) {
@@ -78,16 +69,11 @@ void declare_desktop_identity() {
 }
 
 // The faces that the window is drawn in (drawn_face), where the program
-// carries them: on Windows in its own folder, and in a browser, which gives Qt
-// no faces of the system, compiled in. On Debian its packages bring them, and
-// the program loads none.
+// carries them: on Windows in its own folder. On Debian its packages bring
+// them, and the program loads none.
 void load_carried_faces() {
-#if defined(Q_OS_WASM) || defined(Q_OS_WIN)
-#ifdef Q_OS_WASM
-  const QDir folder(QStringLiteral(":/faces"));
-#else
+#ifdef Q_OS_WIN
   const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
-#endif
   for (const QString& file : folder.entryList({QStringLiteral("*.ttf"), QStringLiteral("*.otf")}, QDir::Files))
     QFontDatabase::addApplicationFont(folder.filePath(file));
 #endif
@@ -110,9 +96,9 @@ void install_accessible_faces() {
 }
 
 // Windows has no such signals: closing the session ends the program through
-// Qt, as closing the window does; nor has a browser.
+// Qt, as closing the window does.
 void quit_on_termination_signals([[maybe_unused]] QCoreApplication& application) {
-#if !defined(Q_OS_WIN) && !defined(Q_OS_WASM)
+#ifndef Q_OS_WIN
   if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signal_socket) != 0) return;
   auto* notifier = new QSocketNotifier(signal_socket[0], QSocketNotifier::Read, &application);
   QObject::connect(notifier, &QSocketNotifier::activated, &application, [] {
@@ -155,13 +141,7 @@ void prepare_application(QApplication& application) {
 
 int run_program(QApplication& application) {
   prepare_application(application);
-#ifdef Q_OS_WASM
-  // In a browser exec() only starts the event loop, which runs on after main
-  // has unwound: the program lives as long as the page.
-  auto& program = *new Program;
-#else
   Program program;
-#endif
   program.window.show();
   return QApplication::exec();
 }
@@ -174,11 +154,7 @@ int start_program(int& argc, char** argv) {
     application = std::make_unique<QApplication>(argc, argv);  // takes Qt's own options out of argv
   }
   if (const auto status = refuse_unknown_arguments(arguments_of(argc, argv))) return *status;
-#ifdef Q_OS_WASM
-  return run_program(*application.release());  // as the program, for the page's life
-#else
   return run_program(*application);
-#endif
 }
 
 }  // namespace zarandola

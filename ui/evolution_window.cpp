@@ -5,24 +5,19 @@
 
 #include "ui/average_chart.h"
 #include "ui/qt_values.h"
-#include "ui/web_page.h"
 
 namespace zarandola {
 
 EvolutionWindow::EvolutionWindow(QWidget* parent) : QDialog(parent), chart_(new AverageChart) {
   setObjectName(QStringLiteral("frmevolucion"));
   setWindowTitle(qt_text(picture::window_title));
-  // A dialog, beside the main window, that a projector may show maximized. In a
-  // browser any other kind of window would fill the page.
+  // A dialog, beside the main window, that a projector may show maximized.
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                  Qt::WindowCloseButtonHint);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(chart_);
   resize(960, 600);  // whole on a projector of 1280 by 720
-  // Made now: in a browser, Qt's accessibility looks for the platform window of
-  // a window as it opens, before showing it would make it.
-  winId();
 }
 
 void EvolutionWindow::hideEvent(QHideEvent* event) {
@@ -38,8 +33,6 @@ void EvolutionWindow::present() {
   raise();
   activateWindow();
   chart_->setFocus();
-  // A browser's screen reader does not follow Qt's focus: the page says it.
-  web_page::say(chart_->accessibleDescription());
 }
 
 }  // namespace zarandola

@@ -30,7 +30,6 @@
 #include "ui/qt_values.h"
 #include "ui/system_settings.h"
 #include "ui/text_box.h"
-#include "ui/web_page.h"
 #include "window/average_picture.h"
 #include "window/layout.h"
 #include "window/messages.h"
@@ -197,8 +196,7 @@ void frmzarandola::offer_evolution() {
   boxes_.premed->setToolTip(qt_text(picture::open_hint(keys.toStdString())));
 }
 
-// A right click on a caption, a frame, a button or the picture. Not Qt's
-// ActionsContextMenu: its menu waits in a nested event loop, which a browser cannot run.
+// A right click on a caption, a frame, a button or the picture.
 void frmzarandola::contextMenuEvent(QContextMenuEvent* event) {
   auto* menu = new QMenu(this);
   menu->addActions(actions());
@@ -226,11 +224,7 @@ void frmzarandola::show_message(QMessageBox::Icon icon, const QString& text, con
   auto* box = new QMessageBox(icon, qt_text(layout::window_title), text, QMessageBox::Ok, this);
   box->setInformativeText(advice);
   box->setAttribute(Qt::WA_DeleteOnClose);
-#ifdef Q_OS_WASM
-  box->open();  // a browser's event loop cannot be nested: the box is modal without waiting here
-#else
   box->exec();
-#endif
 }
 
 void frmzarandola::reject() { buttons_.Command2->click(); }
@@ -266,9 +260,6 @@ void frmzarandola::print_report() {
     show_message(QMessageBox::Information, qt_text(waiting));
 }
 
-void frmzarandola::end_program() {
-  web_page::program_ended();  // a browser's tab stays open
-  QCoreApplication::quit();
-}
+void frmzarandola::end_program() { QCoreApplication::quit(); }
 
 }  // namespace zarandola

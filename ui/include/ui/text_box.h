@@ -32,8 +32,8 @@ class TextBox : public QLineEdit {
   bool selects_on_tab_;
 };
 
-// Shows a context menu where the event asks, without waiting for it (a
-// browser cannot run a nested event loop), and frees it when it closes.
+// Shows a context menu where the event asks, without waiting for it, and
+// frees it when it closes.
 void pop_up(QMenu* menu, const QContextMenuEvent* event);
 
 // The accessible face of a TextBox, for QAccessible::installFactory: Qt's own
