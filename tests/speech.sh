@@ -9,51 +9,9 @@
 # window is checked as the window manager shows it.
 # Usage: tests/speech.sh PROGRAM
 set -euo pipefail
-if [ "${1:-}" != --in-session ]; then
-  # Orca, started afresh, now and then hears nothing at all (seen with Orca 48):
-  # a second try tells such a start from a fault, which fails both.
-  dbus-run-session -- "$0" --in-session "$@" && exit 0
-  echo "== once more, in a new session"
-  exec dbus-run-session -- "$0" --in-session "$@"
-fi
-program=$2
-
-scratch=$(mktemp -d /tmp/zarandola-speech.XXXXXX)
-export HOME=$scratch XDG_RUNTIME_DIR=$scratch/runtime LANG=C.UTF-8
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-helpers=()
-finish() {
-  if ((${#helpers[@]})); then
-    kill "${helpers[@]}" 2>/dev/null
-    wait "${helpers[@]}" 2>/dev/null
-  fi
-  rm -rf "$scratch"
-}
-trap finish EXIT
-
-wait_for() {  # DESCRIPTION SECONDS COMMAND...
-  local what=$1 seconds=$2
-  shift 2
-  for _ in $(seq $((seconds * 10))); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-  echo "no $what after $seconds s"
-  exit 1
-}
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$scratch/display" 2>/dev/null &
-helpers+=($!)
-wait_for display 10 test -s "$scratch/display"
-export DISPLAY=:$(cat "$scratch/display")
-openbox >/dev/null 2>&1 &
-helpers+=($!)
-wait_for "window manager" 20 xdotool get_desktop  # it activates the program's window
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-helpers+=($!)
-# With no sound device here, speech-dispatcher cannot start a voice: Orca is
-# told at once that none is to be had, and logs what it would have said.
-SPEECHD_CMD=/bin/false orca --debug-file="$scratch/orca.log" >/dev/null 2>&1 &
-orca_pid=$!
-helpers+=("$orca_pid")
-sleep 5  # its debug file is written in blocks: nothing there tells that it is ready
+# shellcheck source=tests/speech_session.sh
+. "$(dirname "$0")/speech_session.sh"
+program=$1
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
 program_pid=$!
@@ -61,10 +19,6 @@ helpers+=("$program_pid")
 wait_for window 30 xdotool search --onlyvisible --name '^Zarandola$'
 xdotool search --onlyvisible --name '^Zarandola$' windowactivate --sync
 sleep 3  # Orca reads the new window
-press() {
-  xdotool "$@"
-  sleep 1.5
-}
 press type 20
 press key Return
 press key Tab Tab Tab  # the picture, Simular, Borrar
@@ -73,13 +27,7 @@ press key ctrl+e       # the picture of the average, read as its window opens
 press key Escape
 press key alt+b
 press key Tab
-kill "$orca_pid" 2>/dev/null || true  # Orca 48 may have ended already
-wait "$orca_pid" || true                # either way its debug file is whole now
-failures=0
-fail() {
-  echo "FAILED: $*"
-  failures=1
-}
+stop_orca
 
 # Orca gone, the picture as the window manager shows it: Ctrl+E brings it up
 # active and in front, open or not, where it was, and it may be maximized.
@@ -103,10 +51,7 @@ status=0
 wait "$program_pid" || status=$?
 [ "$status" -eq 0 ] || { echo "the program ended with status $status"; exit 1; }
 
-# What Orca said, an utterance a line, without its time and voice.
-LC_ALL=C sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)' *{.*$/\1/p" "$scratch/orca.log" >"$scratch/said"
-echo "Orca said:"
-sed 's/^/  /' "$scratch/said"
+read_speech
 answers=$(grep -c "tiradas: premio medio [0-9,]* pta; precio justo 61,11 pta" "$scratch/said" || true)
 [ "$answers" -eq 1 ] || fail "the answer of the run was said $answers times, not once"
 # The window is read whole as it opens, its prize table with dot leaders, and

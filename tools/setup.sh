@@ -9,7 +9,7 @@
 #   --windows  what building for Windows needs, on Debian 13, Debian's source
 #              of Qt included (with --tests: Wine and what the checks under it need);
 #   --web      what building for the browser needs, on Debian 13 (with --tests:
-#              the browsers and what drives them).
+#              the browsers, what drives them, and Orca listening to Chromium).
 set -euo pipefail
 # shellcheck source=tools/apt.sh
 . "$(dirname "$0")/apt.sh"
@@ -25,7 +25,8 @@ windows=(cmake ninja-build g++-mingw-w64-x86-64-posix qt6-base-dev qt6-translati
 windows_tests=(googletest wine wine64 fonts-wine xvfb xdotool locales cups-daemon cups-client cups-filters ghostscript poppler-utils
   mount)
 web=(cmake ninja-build emscripten python3 python3-fonttools python3-brotli bc fonts-liberation fonts-comic-neue)
-web_tests=(googletest chromium firefox-esr nodejs npm poppler-utils)
+web_tests=(googletest chromium firefox-esr nodejs npm poppler-utils
+  xvfb openbox xdotool dbus-daemon at-spi2-core orca speech-dispatcher)
 for_windows=false for_web=false for_tests=false
 for option in "$@"; do
   case "$option" in

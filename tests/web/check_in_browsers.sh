@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the built site in Debian's headless Chromium and Firefox, driven by
 # puppeteer-core from npm (kept in NPM_FOLDER; it downloads no browser), served
-# on 127.0.0.1 as a static host serves it; and the one-file page from a disk.
+# on 127.0.0.1 as a static host serves it, and the one-file page from a disk;
+# then listens to Orca reading the page in a real Chromium window.
 # Usage: tests/web/check_in_browsers.sh SITE_FOLDER ONE_FILE_PAGE NPM_FOLDER
 set -euo pipefail
 site=$(cd "$1" && pwd)
@@ -44,4 +45,6 @@ for browser in chromium:/usr/bin/chromium firefox:/usr/bin/firefox-esr; do
   HOME=$work node "$tests/site_test.mjs" "http://127.0.0.1:$port/site/" "${browser%%:*}" "${browser#*:}" "$work" \
     "$modules" || failed=1
 done
+echo "== Orca in Chromium"
+"$tests/speech.sh" "http://127.0.0.1:$port/site/" || failed=1
 exit "$failed"
