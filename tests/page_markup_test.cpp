@@ -32,6 +32,10 @@ TEST(PageMarkup, EveryControlIsOneElementInsideItsFrameAndTheTagsClose) {
   EXPECT_NE(page.find("aria-keyshortcuts=\"Alt+S\" data-key=\"S\"><u>S</u>imular</button>"), std::string::npos);
   EXPECT_NE(page.find("tabindex=\"1\" aria-label=\"Indica el número"), std::string::npos);
   EXPECT_NE(page.find("inputmode=\"decimal\" autofocus"), std::string::npos);
+  EXPECT_EQ(count_of(page, "autofocus"), 1u);
+  EXPECT_EQ(count_of(page, "data-command=\""), 4u);
+  EXPECT_EQ(count_of(page, "text-align:right"), 2u) << "the average and the expected prize";
+  EXPECT_NE(page.find("class=\"dibujo\" tabindex=\"2\""), std::string::npos) << "the picture takes the focus";
   EXPECT_NE(page.find("font:bold 18pt &quot;Liberation Sans&quot;;color:#ff0000;text-align:center\">LAS RULETAS"),
             std::string::npos);
 }
