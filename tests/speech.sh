@@ -6,12 +6,97 @@
 # Tab into a result box, Borrar. What Orca said is read from its debug file,
 # one SPEECH OUTPUT line an utterance. Ctrl+E between them opens the picture of
 # the average, whose description Orca must read; then, Orca gone, the picture's
-# window is checked as the window manager shows it.
-# Usage: tests/speech.sh PROGRAM
+# window is checked as the window manager shows it. With --page, Orca listens
+# to the page in a real Chromium window instead: a count, Enter, Tab into the
+# first result box, Alt+B; the count typed must be the count run.
+# Usage: tests/speech.sh PROGRAM | --page URL
 set -euo pipefail
-# shellcheck source=tests/speech_session.sh
-. "$(dirname "$0")/speech_session.sh"
-program=$1
+if [ "${1:-}" != --in-session ]; then
+  # Orca, started afresh, now and then hears nothing at all (seen with Orca 48):
+  # a second try tells such a start from a fault, which fails both.
+  dbus-run-session -- "$0" --in-session "$@" && exit 0
+  echo "== once more, in a new session"
+  exec dbus-run-session -- "$0" --in-session "$@"
+fi
+program=$2
+
+scratch=$(mktemp -d /tmp/zarandola-speech.XXXXXX)
+export HOME=$scratch XDG_RUNTIME_DIR=$scratch/runtime LANG=C.UTF-8
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+helpers=()
+finish() {
+  if ((${#helpers[@]})); then
+    kill "${helpers[@]}" 2>/dev/null
+    wait "${helpers[@]}" 2>/dev/null
+  fi
+  rm -rf "$scratch"
+}
+trap finish EXIT
+
+wait_for() {  # DESCRIPTION SECONDS COMMAND...
+  local what=$1 seconds=$2
+  shift 2
+  for _ in $(seq $((seconds * 10))); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "no $what after $seconds s"
+  exit 1
+}
+press() {
+  xdotool "$@"
+  sleep 1.5
+}
+failures=0
+fail() {
+  echo "FAILED: $*"
+  failures=1
+}
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$scratch/display" 2>/dev/null &
+helpers+=($!)
+wait_for display 10 test -s "$scratch/display"
+export DISPLAY=:$(cat "$scratch/display")
+openbox >/dev/null 2>&1 &
+helpers+=($!)
+wait_for "window manager" 20 xdotool get_desktop  # it activates the program's window
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+helpers+=($!)
+# With no sound device here, speech-dispatcher cannot start a voice: Orca is
+# told at once that none is to be had, and logs what it would have said.
+SPEECHD_CMD=/bin/false orca --debug-file="$scratch/orca.log" >/dev/null 2>&1 &
+orca_pid=$!
+helpers+=("$orca_pid")
+sleep 5  # its debug file is written in blocks: nothing there tells that it is ready
+stop_orca() {
+  kill "$orca_pid" 2>/dev/null || true  # Orca 48 may have ended already
+  wait "$orca_pid" || true                # either way its debug file is whole now
+}
+# What Orca said, an utterance a line, without its time and voice.
+read_speech() {
+  LC_ALL=C sed -n "s/^[0-9:.]* - SPEECH OUTPUT: '\(.*\)' *{.*$/\1/p" "$scratch/orca.log" >"$scratch/said"
+  echo "Orca said:"
+  sed 's/^/  /' "$scratch/said"
+}
+prompt='Indica el número de veces que haremos la simulación'
+
+if [ "$program" = --page ]; then
+  chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$scratch/chromium" --no-first-run \
+    --accept-lang=es-ES --window-size=1000,800 --app="$3" >/dev/null 2>&1 &
+  helpers+=($!)
+  wait_for window 30 xdotool search --onlyvisible --name '^Zarandola$'
+  xdotool search --onlyvisible --name '^Zarandola$' windowactivate --sync
+  sleep 5  # the module loads, and Orca reads the page
+  press type 26
+  press key Return
+  for _ in 1 2 3 4; do press key Tab; done  # the picture, Simular, Borrar, the first result box
+  press key alt+b
+  stop_orca
+  read_speech
+  grep -q "^$prompt entry" "$scratch/said" || fail "the trial count was not heard by its prompt"
+  answers=$(grep -c "^26 tiradas: premio medio [0-9,]* pta; precio justo 61,11 pta$" "$scratch/said" || true)
+  [ "$answers" -eq 1 ] || fail "the answer of a run of the 26 trials typed was said $answers times, not once"
+  grep -q "^Limones, nº de veces entry [0-9]\{2\}" "$scratch/said" || fail "the first result box not heard with its figure"
+  grep -q "^Resultado de la última simulación" "$scratch/said" || fail "the result box's description not heard"
+  exit "$failures"
+fi
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
 program_pid=$!
@@ -68,7 +153,6 @@ elif ! sed -n "$box,$((box + 2))p" "$scratch/said" | grep -q -E "(^|[ ,])[0-9]{2
 fi
 grep -q "Tras 10 tiradas, [0-9,]* pta; tras 20, [0-9,]* pta; precio justo 61,11 pta" "$scratch/said" ||
   fail "the picture of the average was not described"
-prompt='Indica el número de veces que haremos la simulación'
 if grep "$prompt" "$scratch/said" | grep -v 'LAS RULETAS ZARANDOLA' | grep -q "$prompt.*$prompt"; then
   fail "the trial count's prompt was said twice at once"
 fi

@@ -25,9 +25,7 @@ cleanup() {
 trap cleanup EXIT
 # The site, and two releases of it for the returning student: the second
 # differs from the first in its release alone.
-cp -r "$site" "$work/site"
-cp -r "$site" "$work/release-a"
-cp -r "$site" "$work/release-b"
+for copy in site release-a release-b; do cp -r "$site" "$work/$copy"; done
 release=$(grep -o 'data-version="[^"]*"' "$site/index.html" | cut -d'"' -f2)
 sed -i "s/$release/${release}b/g" "$work/release-b/index.html" "$work/release-b/sw.js"
 ln -s "$work/release-a" "$work/current"
@@ -46,5 +44,5 @@ for browser in chromium:/usr/bin/chromium firefox:/usr/bin/firefox-esr; do
     "$modules" || failed=1
 done
 echo "== Orca in Chromium"
-"$tests/speech.sh" "http://127.0.0.1:$port/site/" || failed=1
+"$tests/../speech.sh" --page "http://127.0.0.1:$port/site/" || failed=1
 exit "$failed"
