@@ -1,39 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The site as a user meets it, in a headless browser driven by puppeteer-core:
 // each case opens the page afresh, in the case's language, and works the
-// window by keyboard, mouse or touch, finding its boxes by their names; what
-// is drawn is checked on the screen itself.
+// window by keyboard, mouse or touch, as a person would; what is drawn is
+// checked on the screen itself.
 // Usage: node site_test.mjs URL chromium|firefox BROWSER_EXECUTABLE WORK_FOLDER NPM_FOLDER
-// WORK_FOLDER holds the site's two releases for the returning student
-// (release-a, release-b, served through the link "current") and the one-file page.
+// WORK_FOLDER holds release-a, release-b (served through the link "current") and the one-file page.
 import { execFileSync } from "node:child_process";
 import { rmSync, symlinkSync, writeFileSync } from "node:fs";
 import { createRequire } from "node:module";
-import { inflateSync } from "node:zlib";
 
 const [url, browserName, executablePath, work, modules] = process.argv.slice(2);
 const puppeteer = createRequire(`${modules}/`)("puppeteer-core");
 const chromium = browserName === "chromium";
-const names = { trials: "Indica el número de veces que haremos la simulación", average: "Premio medio",
-  count: "Cerezas, nº de veces", percent: "Cerezas, %" };
+const nameOf = {
+  trials: "Indica el número de veces que haremos la simulación",
+  count: "Cerezas, nº de veces",
+  percent: "Cerezas, %",
+  average: "Premio medio",
+};
 
-function check(condition, what) {
-  if (!condition) throw new Error(`not so: ${what}`);
+// Every text box of the window by its accessible name: its value, and where it is.
+async function textBoxes(page, where = false) {
+  return page.evaluate((where) => Object.fromEntries([...document.querySelectorAll("#frmzarandola input")]
+    .map((element) => {
+      const { x, y, width, height } = element.getBoundingClientRect();
+      return [element.getAttribute("aria-label"), where ? [x + width / 2, y + height / 2] : element.value];
+    })), where);
+}
+
+// Types the count into its box, as a person does: a click into the box, all of it chosen, the count.
+async function typeCount(page, count) {
+  const [x, y] = (await textBoxes(page, true))[nameOf.trials];
+  await page.mouse.click(x, y, { clickCount: 3 });
+  await page.keyboard.type(count);
 }
 
 async function until(what, condition, seconds = 20) {
   for (const end = Date.now() + seconds * 1000; Date.now() < end; await new Promise((r) => setTimeout(r, 100)))
     if (await condition()) return;
   throw new Error(`waited ${seconds} s for ${what}`);
-}
-
-// The window's text boxes by their accessible names: their texts, or their centres.
-function boxes(page, centres = false) {
-  return page.evaluate((centres) => Object.fromEntries([...document.querySelectorAll("#frmzarandola input")]
-    .map((box) => {
-      const { x, y, width, height } = box.getBoundingClientRect();
-      return [box.getAttribute("aria-label"), centres ? [x + width / 2, y + height / 2] : box.value];
-    })), centres);
 }
 
 async function withKey(page, modifier, key) {
@@ -43,46 +48,27 @@ async function withKey(page, modifier, key) {
 }
 
 async function simulate(page, count) {
-  const [x, y] = (await boxes(page, true))[names.trials];
-  await page.mouse.click(x, y, { clickCount: 3 });
-  await page.keyboard.type(count);
+  await typeCount(page, count);
   await page.keyboard.press("Enter");
-  await until("the figures", async () => !/^ ?$/.test((await boxes(page))[names.average]));
-  return boxes(page);
+  await until("the figures", async () => !/^ ?$/.test((await textBoxes(page))[nameOf.average]));
+  return textBoxes(page);
 }
 
 // A run of 20000 trials in the given format: the counts add up to the trials,
 // the percentages to 100, and every figure is written with the separators.
-function checkFigures(shown, decimal, group) {
-  const number = (text) => Number(text.replaceAll(group, "").replace(decimal, "."));
+function checkFigures(boxes, decimal, thousands) {
+  const number = (text) => Number(text.replaceAll(thousands, "").replace(decimal, "."));
   const fruits = ["Limones", "Manzanas", "Cerezas", "Sin premio"];
-  const counts = fruits.map((fruit) => number(shown[`${fruit}, nº de veces`]));
-  const percents = fruits.map((fruit) => number(shown[`${fruit}, %`]));
+  const counts = fruits.map((fruit) => number(boxes[`${fruit}, nº de veces`]));
+  const percents = fruits.map((fruit) => number(boxes[`${fruit}, %`]));
   check(counts.reduce((a, b) => a + b) === 20000, `counts ${counts} add up to 20000`);
   check(Math.abs(percents.reduce((a, b) => a + b) - 100) < 0.05, `percentages ${percents} add up to 100`);
-  check(new RegExp(`^\\d{1,2}\\${group}\\d{3}$`).test(shown[names.count]), `count ${shown[names.count]}`);
-  check(new RegExp(`^\\d+\\${decimal}\\d{2}$`).test(shown[names.average]), `average ${shown[names.average]}`);
+  check(new RegExp(`^\\d{1,2}\\${thousands}\\d{3}$`).test(boxes[nameOf.count]), `count ${boxes[nameOf.count]}`);
+  check(new RegExp(`^\\d+\\${decimal}\\d{2}$`).test(boxes[nameOf.average]), `average ${boxes[nameOf.average]}`);
 }
 
-// A screenshot's pixels, from Chromium's and Firefox's PNGs: 8 bits a
-// channel, RGB or RGBA, not interlaced.
-function pixels(png) {
-  const width = png.readUInt32BE(16), height = png.readUInt32BE(20), channels = png[25] === 6 ? 4 : 3;
-  const chunks = [];
-  for (let at = 8; at < png.length; at += png.readUInt32BE(at) + 12)
-    if (png.toString("latin1", at + 4, at + 8) === "IDAT") chunks.push(png.subarray(at + 8, at + 8 + png.readUInt32BE(at)));
-  const packed = inflateSync(Buffer.concat(chunks)), row = width * channels, out = Buffer.alloc(row * height);
-  for (let y = 0; y < height; y++) {
-    const filter = packed[y * (row + 1)];
-    for (let x = 0; x < row; x++) {
-      const left = x >= channels ? out[y * row + x - channels] : 0, up = y ? out[(y - 1) * row + x] : 0;
-      const corner = y && x >= channels ? out[(y - 1) * row + x - channels] : 0;
-      const p = left + up - corner, [pa, pb, pc] = [Math.abs(p - left), Math.abs(p - up), Math.abs(p - corner)];
-      const predicted = [0, left, up, (left + up) >> 1, pa <= pb && pa <= pc ? left : pb <= pc ? up : corner][filter];
-      out[y * row + x] = (packed[y * (row + 1) + 1 + x] + predicted) & 255;
-    }
-  }
-  return { width, at: (x, y) => [...out.subarray((y * width + x) * channels, (y * width + x) * channels + 3)] };
+function check(condition, what) {
+  if (!condition) throw new Error(`not so: ${what}`);
 }
 
 // What is wrong with the window as drawn, after a run: for every control of
@@ -91,10 +77,15 @@ function pixels(png) {
 // its colours.
 async function drawingFaults(page) {
   await simulate(page, "20000");
-  const found = await page.evaluate(async () => {
+  return page.evaluate(async (shot) => {
     const program = await loadZarandola({ locateFile: () => document.querySelector("[data-wasm]").dataset.wasm });
+    const image = new Image();  // the screenshot, decoded by the browser itself
+    image.src = `data:image/png;base64,${shot}`;
+    await image.decode();
+    const screen = new OffscreenCanvas(image.width, image.height).getContext("2d");
+    screen.drawImage(image, 0, 0);
     const origin = document.getElementById("frmzarandola").getBoundingClientRect();
-    const faults = [], figures = [];
+    const faults = [];
     for (const control of program.controls()) {
       const element = document.getElementById(control.name), box = element.getBoundingClientRect();
       const place = [box.left - origin.left, box.top - origin.top, box.width, box.height];
@@ -108,42 +99,29 @@ async function drawingFaults(page) {
         faults.push(`${control.name}'s text clipped`);
       const topmost = document.elementFromPoint(box.left + box.width / 2, box.top + box.height / 2);
       if (!element.contains(topmost)) faults.push(`${topmost?.id || topmost?.tagName} over ${control.name}`);
-      if (element.tagName === "INPUT" && element.value.trim() && control.ink)
-        figures.push({ name: control.name, box: [box.left, box.top, box.width, box.height], ink: control.ink,
-          paper: control.paper });
-    }
-    return { faults, figures };
-  });
-  const shot = pixels(Buffer.from(await page.screenshot({ encoding: "base64" }), "base64"));
-  const near = (a, b) => a.every((v, i) => Math.abs(v - b[i]) <= 8);
-  for (const { name, box: [left, top, width, height], ink, paper } of found.figures) {
-    let inked = 0, papered = 0;
-    for (let y = Math.ceil(top) + 2; y < top + height - 2; y++)
-      for (let x = Math.ceil(left) + 2; x < left + width - 2; x++) {
-        const colour = shot.at(x, y);
-        inked += near(colour, ink);
-        papered += near(colour, paper);
+      if (element.tagName !== "INPUT" || !element.value.trim() || !control.ink) continue;
+      const { data } = screen.getImageData(box.left + 2, box.top + 2, box.width - 4, box.height - 4);
+      let inkDots = 0, paperDots = 0;
+      for (let at = 0; at < data.length; at += 4) {
+        const near = (colour) => colour.every((value, i) => Math.abs(value - data[at + i]) <= 8);
+        inkDots += near(control.ink);
+        paperDots += near(control.paper);
       }
-    if (inked < 4 || papered < (width - 4) * (height - 4) / 2) found.faults.push(`${name}'s figure not seen in its colours`);
-  }
-  return found.faults;
+      if (inkDots < 4 || paperDots < data.length / 8) faults.push(`${control.name}'s figure not seen in its colours`);
+    }
+    return faults;
+  }, await page.screenshot({ encoding: "base64" }));
 }
 
 // Faults planted in the page, one at a time: each must be found.
 const planted = {
   "a button moved by 2 px": () => { document.getElementById("Simular").style.left = "26px"; },
   "a caption too long for its box": () => { document.getElementById("Label5").textContent += " ¿Y cuánto más?"; },
-  "an element laid over a box": () => {
-    const cover = Object.assign(document.createElement("div"), { id: "encima" });
-    cover.style.cssText = "position:absolute;left:0;top:0;width:100%;height:100%";
-    document.getElementById("limon").parentElement.append(cover);
-  },
+  "an element laid over a box": () => document.getElementById("limon").parentElement
+    .insertAdjacentHTML("beforeend", '<div style="position:absolute;inset:0"></div>'),
   "a colour lost": () => { document.getElementById("limonp").style.color = "black"; },
-  "the window under a grey layer": () => {
-    const layer = document.createElement("div");
-    layer.style.cssText = "position:fixed;inset:0;background:#d3d3d3;pointer-events:none";
-    document.body.append(layer);
-  },
+  "the window under a grey layer": () => document.body
+    .insertAdjacentHTML("beforeend", '<div style="position:fixed;inset:0;background:#d3d3d3;pointer-events:none"></div>'),
 };
 
 const cases = [
@@ -161,26 +139,27 @@ const cases = [
     await until("the message", async () => /no es un número[\s\S]*con cifras/.test(await message()));
     await page.keyboard.press("Enter");
     await until("the message closed", async () => !(await message()));
-    check(await page.evaluate(() => document.activeElement.getAttribute("aria-label")) === names.trials, "focus back");
-    const now = await boxes(page);
-    for (const name of Object.keys(shown)) if (name !== names.trials) check(now[name] === shown[name], `${name} kept`);
+    check(await page.evaluate(() => document.activeElement.getAttribute("aria-label")) === nameOf.trials, "focus back");
+    const now = await textBoxes(page);
+    for (const name of Object.keys(shown)) if (name !== nameOf.trials) check(now[name] === shown[name], `${name} kept`);
   }, { firefox: true }],
-  ["Borrar clears every box and the announcement", "es-ES", async (page) => {
+  ["Borrar clears the figures and the announcement", "es-ES", async (page) => {
     await simulate(page, "20000");
     await withKey(page, "Alt", "KeyB");
-    await until("empty boxes", async () => Object.values(await boxes(page)).every((text) => text === ""));
-    check((await page.$eval("#anuncio", (live) => live.textContent)) === "", "the announcement gone");
+    await until("empty boxes", async () => Object.values(await textBoxes(page)).every((v) => v === ""));
+    check((await page.$eval("#anuncio", (e) => e.textContent)) === "", "the announcement gone");
   }, { firefox: true }],
   ["the accessibility tree names every box, describes it, and hears the answer once", "es-ES", async (page) => {
     const client = await page.createCDPSession();
+    const tree = async () => (await client.send("Accessibility.getFullAXTree")).nodes;
     await simulate(page, "20000");
-    const { nodes } = await client.send("Accessibility.getFullAXTree");
+    const nodes = await tree();
     const named = (role) => nodes.filter((n) => n.role?.value === role).map((n) => n.name?.value ?? "");
     for (const button of ["Simular", "Borrar", "Imprimir", "Terminar"])
       check(named("button").includes(button), `a button named ${button} among ${named("button")}`);
-    const textBoxes = nodes.filter((n) => n.role?.value === "textbox" && n.name?.value);
-    check(textBoxes.length === 15, `fifteen named text boxes: ${textBoxes.map((n) => n.name.value)}`);
-    const lemons = textBoxes.find((n) => n.name.value === "Limones, nº de veces");
+    const boxes = nodes.filter((n) => n.role?.value === "textbox" && n.name?.value);
+    check(boxes.length === 15, `fifteen named text boxes: ${boxes.map((n) => n.name.value)}`);
+    const lemons = boxes.find((n) => n.name.value === "Limones, nº de veces");
     check(/^\d+$/.test(lemons?.value?.value ?? ""), `the lemons' box has its figure: ${lemons?.value?.value}`);
     check(/^Resultado de la última simulación/.test(lemons?.description?.value), "the lemons' box described");
     const live = nodes.filter((n) => n.properties?.some((p) => p.name === "live" && p.value.value === "polite"));
@@ -213,14 +192,27 @@ const cases = [
       check((await drawingFaults(page)).length > 0, `${fault} found`);
     }
   }, { firefox: true }],
-  ["a phone, by touch: the window fits its width, and a count typed runs", "es-ES", async (page) => {
-    await touchRun(page, { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true });
-  }],
-  ["a tablet, by touch", "es-ES", async (page) => {
-    await touchRun(page, { width: 800, height: 1280, deviceScaleFactor: 2, isMobile: true, hasTouch: true });
+  ["a phone and a tablet, by touch: the window fits the width, and a count typed runs", "es-ES", async (page) => {
+    const tap = async (selector) => {
+      const { x, y, width, height } = await page.$eval(selector, (element) => element.getBoundingClientRect().toJSON());
+      await page.touchscreen.tap(x + width / 2, y + height / 2);
+    };
+    for (const [width, height, deviceScaleFactor] of [[390, 844, 3], [800, 1280, 2]]) {
+      await page.setViewport({ width, height, deviceScaleFactor, isMobile: true, hasTouch: true });
+      await page.reload();
+      await page.waitForSelector("html[data-ready]");
+      const right = await page.$eval("#frmzarandola", (window_) => window_.getBoundingClientRect().right);
+      check(right <= width + 0.5, `the window within a screen ${width} px wide: its right at ${right}`);
+      await tap(`[aria-label="${nameOf.trials}"]`);
+      await page.evaluate(() => { document.activeElement.value = ""; });
+      await page.keyboard.sendCharacter("20000");  // as an on-screen keyboard types: Input.insertText
+      await tap('[data-command="simulate"]');
+      await until("the figures", async () => (await textBoxes(page))[nameOf.average] !== " ");
+      checkFigures(await textBoxes(page), ",", ".");
+    }
   }],
   ["Imprimir prints one page with the figures, in Comic Neue", "es-ES", async (page) => {
-    const shown = await simulate(page, "20000");
+    const boxes = await simulate(page, "20000");
     await page.evaluate(() => { window.print = () => { document.body.dataset.printed = ""; }; });
     await withKey(page, "Alt", "KeyI");
     await page.waitForSelector("body[data-printed]");
@@ -228,7 +220,7 @@ const cases = [
     writeFileSync(pdf, await page.pdf({ format: "A4" }));
     check(/^Pages:\s+1$/m.test(execFileSync("pdfinfo", [pdf]).toString()), "one page");
     const text = execFileSync("pdftotext", ["-layout", pdf, "-"]).toString();
-    for (const figure of ["20.000", shown[names.average], shown[names.percent]])
+    for (const figure of ["20.000", boxes[nameOf.average], boxes[nameOf.percent]])
       check(text.includes(figure), `the page holds ${figure}`);
     check(/ComicNeue/.test(execFileSync("pdffonts", [pdf]).toString()), "printed in Comic Neue");
   }],
@@ -264,24 +256,6 @@ const cases = [
     checkFigures(await simulate(page, "20000"), ",", ".");
   }, { firefox: true, url: "file" }],
 ];
-
-async function touchRun(page, viewport) {
-  await page.setViewport(viewport);
-  await page.reload();
-  await page.waitForSelector("html[data-ready]");
-  const right = await page.$eval("#frmzarandola", (window_) => window_.getBoundingClientRect().right);
-  check(right <= viewport.width + 0.5, `the window within the screen: its right at ${right}`);
-  const tap = async (selector) => {
-    const { x, y, width, height } = await page.$eval(selector, (element) => element.getBoundingClientRect().toJSON());
-    await page.touchscreen.tap(x + width / 2, y + height / 2);
-  };
-  await tap(`[aria-label="${names.trials}"]`);
-  await page.evaluate(() => { document.activeElement.value = ""; });
-  await page.keyboard.sendCharacter("20000");  // as an on-screen keyboard types: Input.insertText
-  await tap('[data-command="simulate"]');
-  await until("the figures", async () => (await boxes(page))[names.average] !== " ");
-  checkFigures(await boxes(page), ",", ".");
-}
 
 let failed = 0;
 for (const [name, language, run, only] of cases) {
