@@ -6,9 +6,8 @@
 # Tab into a result box, Borrar. What Orca said is read from its debug file,
 # one SPEECH OUTPUT line an utterance. Ctrl+E between them opens the picture of
 # the average, whose description Orca must read; then, Orca gone, the picture's
-# window is checked as the window manager shows it. With --page, Orca listens
-# to the page in a real Chromium window instead: a count, Enter, Tab into the
-# first result box, Alt+B; the count typed must be the count run.
+# window is checked as the window manager shows it. With --page, it listens to
+# the page in a real Chromium window: the count typed must be the count run.
 # Usage: tests/speech.sh PROGRAM | --page URL
 set -euo pipefail
 if [ "${1:-}" != --in-session ]; then

@@ -23,8 +23,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-# The site, and two releases of it for the returning student: the second
-# differs from the first in its release alone.
+# The site, and for the returning student two releases differing in their release alone.
 for copy in site release-a release-b; do cp -r "$site" "$work/$copy"; done
 release=$(grep -o 'data-version="[^"]*"' "$site/index.html" | cut -d'"' -f2)
 sed -i "s/$release/${release}b/g" "$work/release-b/index.html" "$work/release-b/sw.js"
