@@ -79,10 +79,15 @@ prompt='Indica el número de veces que haremos la simulación'
 if [ "$program" = --page ]; then
   chromium --no-sandbox --force-renderer-accessibility --user-data-dir="$scratch/chromium" --no-first-run \
     --accept-lang=es-ES --window-size=1000,800 --app="$3" >/dev/null 2>&1 &
-  helpers+=($!)
-  wait_for window 30 xdotool search --onlyvisible --name '^Zarandola$'
-  xdotool search --onlyvisible --name '^Zarandola$' windowactivate --sync
-  sleep 5  # the module loads, and Orca reads the page
+else
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
+fi
+program_pid=$!
+helpers+=("$program_pid")
+wait_for window 30 xdotool search --onlyvisible --name '^Zarandola$'
+xdotool search --onlyvisible --name '^Zarandola$' windowactivate --sync
+sleep 5  # Orca reads the new window, the page once its module has loaded
+if [ "$program" = --page ]; then
   press type 26
   press key Return
   for _ in 1 2 3 4; do press key Tab; done  # the picture, Simular, Borrar, the first result box
@@ -97,12 +102,6 @@ if [ "$program" = --page ]; then
   exit "$failures"
 fi
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" >/dev/null 2>&1 &
-program_pid=$!
-helpers+=("$program_pid")
-wait_for window 30 xdotool search --onlyvisible --name '^Zarandola$'
-xdotool search --onlyvisible --name '^Zarandola$' windowactivate --sync
-sleep 3  # Orca reads the new window
 press type 20
 press key Return
 press key Tab Tab Tab  # the picture, Simular, Borrar

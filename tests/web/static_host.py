@@ -11,6 +11,7 @@ import sys
 
 COMPRESSED = (".html", ".js", ".wasm", ".webmanifest", ".css", ".svg")
 
+
 class Host(http.server.SimpleHTTPRequestHandler):
     extensions_map = {**http.server.SimpleHTTPRequestHandler.extensions_map, ".wasm": "application/wasm",
                       ".webmanifest": "application/manifest+json", ".woff2": "font/woff2"}
