@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <chrono>
 #include <concepts>
 #include <cstdint>
 #include <ctime>
+#include <random>
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -61,11 +61,12 @@ concept ReseedClock = requires {
 template <ReseedClock Clock>
 class BasicClockRandomSource {
  public:
-  // The first state comes from the finer steady clock, so that two programs
-  // started within the same second do not draw the same sequence.
-  BasicClockRandomSource()
-      : state_(scramble(static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-                        golden_gamma)) {}
+  // The first state comes from the system's own entropy, so that two
+  // programs started at once draw different sequences. A clock would not do:
+  // a browser's steady clock counts in coarse steps from the page's start,
+  // so a class opening the page together would read the same value, and
+  // under Wine two sources made one after the other often share its 100 ns.
+  BasicClockRandomSource() : state_(scramble(system_entropy())) {}
 
   void reseed_from_clock() {
     // Xor and an odd multiplier are both one-to-one, so a reading never
@@ -81,6 +82,11 @@ class BasicClockRandomSource {
 
  private:
   static constexpr std::uint64_t golden_gamma = 0x9e3779b97f4a7c15;
+
+  static std::uint64_t system_entropy() {
+    std::random_device device;
+    return (std::uint64_t{device()} << 32) ^ device();
+  }
 
   static constexpr std::uint64_t scramble(std::uint64_t z) {
     z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9;
