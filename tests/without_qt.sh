@@ -7,4 +7,4 @@ set -euo pipefail
 cmake -S "$1" -B "$2" -DCMAKE_BUILD_TYPE=Release -DZARANDOLA_FACES=OFF -DZARANDOLA_BUILD_TESTS=ON \
   -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON >/dev/null
 cmake --build "$2" -j "$(nproc)" >/dev/null
-ctest --test-dir "$2" -L program --no-tests=error | tail -n 3
+ctest --test-dir "$2" -L program --no-tests=error --output-on-failure

@@ -12,7 +12,7 @@ work=$1 installer=$2 look_tests=$3
 mkdir -p "$work/no-wine-faces"
 mount --bind "$work/no-wine-faces" /usr/share/wine/fonts
 export WINEPREFIX=$work/bare-prefix
-wineboot --init 2>/dev/null
+wineboot --init
 wine "$installer" /S
 wineserver --wait
 cp "$look_tests" "$WINEPREFIX/drive_c/Program Files/Zarandola/"
