@@ -63,8 +63,13 @@ export DISPLAY
 
 "$tests/test_printer.sh" start "$work/printer" >/dev/null
 export CUPS_SERVER=$work/printer/cups.sock
+# Each unit test is a Wine process of its own. A Wine server left to itself
+# ends the prefix's session whenever its last process ends, and starts it
+# again for the next, so that a test may start while a session ends. One
+# server and one session, started here and not by a test, serve them all.
+mkdir "$WINEPREFIX"
+wineserver --persistent
 wineboot --init
-wineserver --wait
 
 echo "== the unit tests and the printer's test under Wine"
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
@@ -73,6 +78,8 @@ libraries="$qt/bin;$runtime;/usr/x86_64-w64-mingw32/lib"
 page=$work/printer/out/page.pdf
 WINEPATH=$libraries ZARANDOLA_TEST_PAGE=$page QT_PLUGIN_PATH=$qt/plugins \
   ctest --test-dir "$build" -L 'program|unit|print' -j "$(nproc)" --output-on-failure || fail "unit tests"
+wineserver --kill
+wineserver --wait
 
 # Runs one of the printer's tests that need the queue changed first.
 run_printer_test() {
