@@ -22,6 +22,6 @@ echo "-- light"
 wine "$tests" </dev/null
 echo "-- dark"
 wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' /v AppsUseLightTheme \
-  /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  /t REG_DWORD /d 0 /f >/dev/null
 ZARANDOLA_DESKTOP=dark wine "$tests" --gtest_filter='DarkTheme.*' </dev/null
 wineserver -k 2>/dev/null || true

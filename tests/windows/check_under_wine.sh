@@ -104,7 +104,7 @@ program_files=$WINEPREFIX/drive_c/Program\ Files/Zarandola
 ls "$WINEPREFIX"/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Zarandola/Zarandola.lnk >/dev/null ||
   fail "no Start-menu entry"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zarandola'
-wine reg query "$uninstall_key" /v UninstallString >/dev/null 2>&1 || fail "not in the list of installed programs"
+wine reg query "$uninstall_key" /v UninstallString >/dev/null || fail "not in the list of installed programs"
 
 echo "== the window's look with only the program's own faces, light and dark"
 namespace=(unshare --mount)
@@ -171,7 +171,7 @@ run_and_print() {
   case "$ending" in
     terminar) xdotool key alt+t ;;                    # "Terminar"
     close) xdotool key alt+F4 ;;                      # the window closed
-    log-off) wineboot --end-session 2>/dev/null ;;    # the user logging off
+    log-off) wineboot --end-session ;;    # the user logging off
   esac
   for _ in $(seq 300); do
     kill -0 "$program" 2>/dev/null || break
@@ -208,7 +208,7 @@ echo "== separators of the user's own"
 # drops them when it finds the locale changed.
 for setting in "sDecimal '" "sThousand _"; do
   LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 wine reg add 'HKCU\Control Panel\International' /v "${setting% *}" \
-    /d "${setting#* }" /f >/dev/null 2>&1
+    /d "${setting#* }" /f >/dev/null
 done
 text=$(run_and_print es_ES.UTF-8 20000 log-off)
 check_page "$text" "custom separators" "'" _
