@@ -37,7 +37,7 @@ rm -rf "$prefix"  # an interrupted build
 
 work=$(mktemp -d "$cache/qt-build.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-echo "Building Qt $qt_version for Windows: about 15 minutes on two cores, once." >&2
+echo "Building Qt $qt_version for Windows: about half an hour on two cores, once." >&2
 source_dir=$("$here/../qt_source.sh" "$work")
 # The installed Qt keeps the path of its toolchain file: a copy of ours goes with it.
 mkdir -p "$prefix"
