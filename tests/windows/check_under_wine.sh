@@ -64,9 +64,10 @@ export DISPLAY
 "$tests/test_printer.sh" start "$work/printer" >/dev/null
 export CUPS_SERVER=$work/printer/cups.sock
 # Each unit test is a Wine process of its own. A Wine server left to itself
-# ends the prefix's session whenever its last process ends, and starts it
-# again for the next, so that a test may start while a session ends. One
-# server and one session, started here and not by a test, serve them all.
+# ends the prefix's session whenever its last process ends and starts it again
+# for the next, so that a test may start while a session ends. One persistent
+# server keeps one session for them all, started here: a session that a test
+# started would hold that test's output open for as long as it lasts.
 mkdir "$WINEPREFIX"
 wineserver --persistent
 wineboot --init
@@ -171,7 +172,7 @@ run_and_print() {
   case "$ending" in
     terminar) xdotool key alt+t ;;                    # "Terminar"
     close) xdotool key alt+F4 ;;                      # the window closed
-    log-off) wineboot --end-session ;;    # the user logging off
+    log-off) wineboot --end-session ;;                # the user logging off
   esac
   for _ in $(seq 300); do
     kill -0 "$program" 2>/dev/null || break
